@@ -23,13 +23,14 @@ constexpr double kAirResistanceOhms = 100000.0;
 // ---------------------------------------------------------------------------
 // Placeholder formatting. Every "%W.Pf" of a template goes through fmt() and
 // nothing else, so the project's field formatter can replace it in one place.
-// It follows the field convention: the value is taken to 18 significant
+// It follows the field convention (qv::formatField with a Format whose width
+// and precision are set from the template): the value is taken to 18 significant
 // digits, then rounded to P decimals with halves away from zero, right-aligned
 // in at least W characters, never cut, decimal point ".".
 std::string fmt(double value, int width, int precision) {
     std::string text;
     if (!std::isfinite(value)) {
-        text = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        text = "----";  // as the field formatter shows a result that is not a number
     } else {
         // d.ddddddddddddddddde±x: 18 significant digits, correctly rounded.
         std::array<char, 40> buffer{};

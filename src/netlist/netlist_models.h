@@ -35,7 +35,7 @@ struct ConductorResistances {
 
 // Rp of the primary tubing (bore 0.66 of its outside diameter) and Rs of the
 // secondary wire (diameter taken as the winding pitch 1 / t). No validation:
-// a zero diameter or pitch gives an infinite resistance, which prints as "inf".
+// a zero diameter or pitch gives an infinite resistance, which prints as "----".
 ConductorResistances conductorResistances(const NetlistInputs& inputs);
 
 enum class NetlistModel {

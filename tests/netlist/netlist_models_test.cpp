@@ -213,6 +213,9 @@ TEST(NetlistLines, AirResistanceIsFixed) {
     for (const NetlistInputs& in : {defaultDesign(), odd}) {
         EXPECT_EQ(lineAt(netlistLines(2, in), 41), "R_R8           N016 0   100000");
     }
+    // A zero tube diameter and pitch divide by zero; the line shows the
+    // not-a-number text instead of stopping the program.
+    EXPECT_EQ(lineAt(netlistLines(1, odd), 22), "R_R1           N01 N02    ----");
 }
 
 TEST(NetlistLines, TopLoadFlagOnlyChangesTheLumpedSecondary) {
