@@ -1,0 +1,95 @@
+#include "batch_actions.h"
+
+#include "core/calculator.h"
+#include "core/form.h"
+#include "core/number_parser.h"
+
+#include <ostream>
+#include <string_view>
+
+namespace qv {
+namespace {
+
+std::string ok() { return {}; }
+
+// --set FIELD=TEXT: the user puts TEXT into an input field as typed.
+struct Assignment {
+    std::string_view field;
+    std::string_view text;
+};
+Assignment splitAssignment(const std::string& argument)
+{
+    const auto equals = argument.find('=');
+    if (equals == std::string::npos) return {argument, {}};
+    return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
+}
+
+bool isInputField(FieldId id) { return static_cast<std::size_t>(id) < kInputFieldCount; }
+
+std::string checkSet(const std::string& argument)
+{
+    if (argument.find('=') == std::string::npos) return "expected FIELD=TEXT";
+    const auto field = fieldByName(splitAssignment(argument).field);
+    if (!field || !isInputField(*field)) return "no input field named " + std::string(splitAssignment(argument).field);
+    return ok();
+}
+
+bool runSet(Calculator& calc, const std::string& argument, std::ostream&)
+{
+    const auto [fieldName, text] = splitAssignment(argument);
+    const FieldId id = *fieldByName(fieldName);
+    const bool editing = beginEdit(calc, id);
+    calc.form.type(id, text);
+    if (editing) endEdit(calc, id);
+    return true;
+}
+
+std::string checkClick(const std::string& argument)
+{
+    return optionByName(argument) ? ok() : "no radio button or check box named " + argument;
+}
+
+bool runClick(Calculator& calc, const std::string& argument, std::ostream&)
+{
+    clickOption(calc, *optionByName(argument));
+    return true;
+}
+
+std::string checkCount(const std::string& argument)
+{
+    const ParseResult parsed = parseNumber(argument);
+    const bool whole = parsed.ok && parsed.value >= 0 && parsed.value <= 1e6 &&
+                       parsed.value == static_cast<double>(static_cast<long>(parsed.value));
+    return whole ? ok() : "expected a whole number of passes";
+}
+
+bool runPasses(Calculator& calc, const std::string& argument, std::ostream&)
+{
+    const auto count = static_cast<long>(parseNumber(argument).value);
+    for (long i = 0; i < count; ++i) Main_Loop1(calc);
+    return true;
+}
+
+std::string noArgument(const std::string&) { return ok(); }
+
+bool printFields(Calculator& calc, const std::string&, std::ostream& out)
+{
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto id = static_cast<FieldId>(i);
+        out << name(id) << '\t' << calc.form.field(id).text << '\n';
+    }
+    return true;
+}
+
+constexpr BatchAction kActions[] = {
+    {"--set", "FIELD=TEXT", checkSet, runSet},
+    {"--click", "NAME", checkClick, runClick},
+    {"--passes", "N", checkCount, runPasses},
+    {"--fields", nullptr, noArgument, printFields},
+};
+
+} // namespace
+
+std::span<const BatchAction> batchActions() { return kActions; }
+
+} // namespace qv

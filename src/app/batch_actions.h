@@ -1,0 +1,23 @@
+#pragma once
+// The actions of the batch front end, one table row each.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace qv {
+
+struct Calculator;
+
+struct BatchAction {
+    const char* flag;
+    const char* argument; // the argument's name in the usage line, or nullptr
+    // An empty text when the argument is well formed, else what is wrong with it.
+    std::string (*check)(const std::string& argument);
+    // Applies the action; false when a file operation failed.
+    bool (*run)(Calculator& calc, const std::string& argument, std::ostream& out);
+};
+
+std::span<const BatchAction> batchActions();
+
+} // namespace qv

@@ -1,0 +1,79 @@
+#include "app/batch_front_end.h"
+
+#include "batch_actions.h"
+#include "core/calculator.h"
+
+#include <algorithm>
+#include <iterator>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+namespace {
+
+constexpr int kPassesPerAction = 2;
+
+class StreamHost final : public Host {
+public:
+    explicit StreamHost(std::ostream& err) : err_(err) {}
+    void warning(std::string_view text) override { err_ << "message: " << text << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
+void runPasses(Calculator& calc, int count)
+{
+    for (int i = 0; i < count; ++i) Main_Loop1(calc);
+}
+
+std::string usage()
+{
+    std::string text = "usage: quorvane-calc";
+    for (const BatchAction& action : batchActions())
+        text += std::string(" [") + action.flag + (action.argument ? std::string(" ") + action.argument : "") + "]";
+    return text;
+}
+
+struct PlannedAction {
+    const BatchAction* action;
+    std::string argument;
+};
+
+} // namespace
+
+int runBatch(std::span<const std::string> arguments, std::ostream& out, std::ostream& err)
+{
+    // Every argument is checked before anything runs, so a typo never leaves half a script done.
+    std::vector<PlannedAction> plan;
+    const auto actions = batchActions();
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&](const BatchAction& a) { return arguments[i] == a.flag; });
+        if (found == actions.end() || (found->argument && i + 1 >= arguments.size())) {
+            err << (found == actions.end() ? "unknown argument: " : "missing value for: ") << arguments[i] << '\n'
+                << usage() << '\n';
+            return kBatchUsage;
+        }
+        PlannedAction planned{&*found, found->argument ? arguments[++i] : std::string()};
+        if (const std::string problem = found->check(planned.argument); !problem.empty()) {
+            err << found->flag << ": " << problem << '\n' << usage() << '\n';
+            return kBatchUsage;
+        }
+        plan.push_back(std::move(planned));
+    }
+
+    StreamHost host(err);
+    Calculator calc(host);
+    BeginButtonClick(calc);
+    runPasses(calc, kPassesPerAction);
+    int status = kBatchOk;
+    for (const PlannedAction& planned : plan) {
+        if (!planned.action->run(calc, planned.argument, out)) status = kBatchFileFailed;
+        runPasses(calc, kPassesPerAction);
+    }
+    return status;
+}
+
+} // namespace qv

@@ -1,0 +1,88 @@
+// Top-load capacitance of a toroid (two published fits side by side) or of a sphere.
+
+#include "calc/stages.h"
+#include "core/calculator.h"
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+constexpr double kPi = 3.1415927;
+constexpr double kCentimetresPerInch = 2.54;
+constexpr double kSpherePfPerInch = 2.83915; // 4 pi e0 r, with r in inches
+constexpr const char* kBlankTubeDiameter = "     ";
+constexpr const char* kBlankTubeCaption = "      ";
+
+// Bert Pool's toroid fit, lengths in inches, result in pF:
+// 2.8 (1.2781 - Dt/S) sqrt(pi Dtc Dt / 4), evaluated in the order the fit was published.
+double bertPoolPf(double tubeInches, double overallInches)
+{
+    return std::sqrt((overallInches - tubeInches) * (tubeInches / 2) * kPi / 2) *
+           ((0.2781 - tubeInches / overallInches + 1) * 2.8);
+}
+
+// Rzeszotarski's toroid fit (Australian Journal of Physics), lengths converted to centimetres.
+// The form is chosen by Dt/Dtc + Dt - the tube diameter is added as published - and the
+// logarithmic form takes the log of 20.32 S - 1, since its subtracted quotient is exactly 1.
+double rzeszotarskiPf(double tubeInches, double toroidInches)
+{
+    constexpr double kLinearFormThreshold = 0.25;
+    const double overallInches = toroidInches + tubeInches;
+    const double tubeCm = kCentimetresPerInch * tubeInches;
+    if (tubeInches / toroidInches + tubeInches >= kLinearFormThreshold)
+        return overallInches * 0.37 * kCentimetresPerInch + kCentimetresPerInch * tubeInches * 0.23;
+    return (overallInches * kCentimetresPerInch * 1.8 - tubeCm) /
+           std::log(overallInches * kCentimetresPerInch * 8 - tubeCm / tubeCm);
+}
+
+// The sheet shows the Dtc row and both equations only for a toroid.
+void showShape(Form& form, bool toroid)
+{
+    form.setCaption(ControlId::TOCLabel1, toroid ? "Dt" : "Radius");
+    form.setCaption(ControlId::TOCLabel2, toroid ? "Dtc" : kBlankTubeCaption);
+    for (const ControlId id : {ControlId::TOCUnitLabel2, ControlId::BertPoolLabel, ControlId::PhysicsLabel,
+                               ControlId::PhysicsNoteLabel, ControlId::TOCCapacitanceLabel4, ControlId::TOCUnitLabel4})
+        form.setVisible(id, toroid);
+    form.setVisible(OptionId::BertPoolButton, toroid);
+    form.setVisible(OptionId::PhysicsButton, toroid);
+    form.setVisible(FieldId::TOCEdit4, toroid);
+    form.setVisible(FieldId::TOCEdit2, toroid);
+    form.setEnabled(FieldId::TOCEdit2, toroid);
+    form.setVisible(ControlId::TOCSpinButton2, toroid);
+    form.setEnabled(ControlId::TOCSpinButton2, toroid);
+}
+
+} // namespace
+
+void Update_T_C(Calculator& calc)
+{
+    acceptInput(calc, FieldId::TOCEdit1);
+    acceptInput(calc, FieldId::TOCEdit2);
+
+    const Design& d = calc.design;
+    TopLoadResults& r = calc.topLoad;
+    const bool toroid = calc.form.checked(OptionId::ToroidSelect);
+    showShape(calc.form, toroid);
+    if (toroid) {
+        r.overallDiameterInches = d.toroidDiameterInches + d.tubeDiameterInches;
+        r.bertPoolPf = bertPoolPf(d.tubeDiameterInches, r.overallDiameterInches);
+        r.rzeszotarskiPf = rzeszotarskiPf(d.tubeDiameterInches, d.toroidDiameterInches);
+        showVariable(calc, FieldId::TOCEdit2);
+    } else {
+        r.bertPoolPf = kSpherePfPerInch * d.tubeDiameterInches;
+        calc.form.write(FieldId::TOCEdit2, kBlankTubeDiameter);
+    }
+    showVariable(calc, FieldId::TOCEdit1);
+    showResult(calc, FieldId::TOCEdit3, r.bertPoolPf, "%4f");
+    showResult(calc, FieldId::TOCEdit4, r.rzeszotarskiPf, "%4f");
+
+    if (calc.form.checked(OptionId::NoCap)) {
+        const bool usesRzeszotarski = toroid && calc.form.checked(OptionId::PhysicsButton);
+        const double topLoadPf = usesRzeszotarski ? r.rzeszotarskiPf : r.bertPoolPf;
+        // A fit without a value here (a toroid too small for the log form) keeps the last one.
+        if (std::isfinite(topLoadPf)) calc.design.topLoadPf = topLoadPf;
+    }
+}
+
+} // namespace qv

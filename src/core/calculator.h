@@ -1,0 +1,79 @@
+#pragma once
+// The state the main window owns for the life of the program - design variables, form, Reference
+// list, scratch pad, file names - and the operations on it that are not one stage's own: creation,
+// the recalculation pass, the acceptance step, edit mode and the timer.
+
+#include "core/design.h"
+#include "core/form.h"
+#include "core/host.h"
+#include "core/input_fields.h"
+#include "core/reference_list.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+inline constexpr const char* kInvalidDataMessage = "Invalid Data Entered";
+inline constexpr const char* kUntitledDesignName = "untitled.qvd";
+inline constexpr const char* kDefaultScratchName = "scratch.txt";
+
+struct Calculator {
+    // Runs the creation steps: every default, every field, the Reference list.
+    explicit Calculator(Host& host);
+
+    Host* host;
+    Design design;
+    Form form;
+    TopLoadResults topLoad;
+    SecondaryResults secondary;
+    PrimaryResults primary;
+    // Line 0 the design file name, then a label line and a value line for each reference record.
+    std::vector<std::string> referenceList;
+    ReferenceRecords referenceRecords{}; // the values of the last Reference refresh
+    std::string scratchPad; // lines separated by '\n'
+    std::string designFileName = kUntitledDesignName;
+    std::string scratchFileName = kDefaultScratchName;
+    bool topLoadFlag = false; // TopLoadCheck as the last pass left it; the netlists read it
+    bool timerRunning = false;
+    bool passInProgress = false;
+};
+
+// Shows a warning box. While it is open no recalculation pass starts (see Main_Loop1).
+void warn(Calculator& calc, std::string_view text);
+
+void startTimer(Calculator& calc);
+void stopTimer(Calculator& calc);
+
+// The acceptance step for one typed input: a field whose modified mark is set is parsed and
+// checked; a good value is stored, a bad one restores the last good value and then warns.
+// Returns whether a value was stored.
+bool acceptInput(Calculator& calc, FieldId id);
+
+// Writes a field from its design variable in its display format.
+void showVariable(Calculator& calc, FieldId id);
+// Writes a result field; a value that is not a finite number shows "----".
+void showResult(Calculator& calc, FieldId id, double value, Format format);
+
+// One recalculation pass: the stages in order, the Reference refresh, the top-load flag.
+// A pass that would start while another is still running (a message box of the first is open
+// and its event loop delivers a timer tick) is skipped.
+void Main_Loop1(Calculator& calc);
+
+// Edit mode of an input field: the click (double click for PREdit3) opens it, leaving it closes it.
+// Returns false when the field has no edit mode or is disabled.
+bool beginEdit(Calculator& calc, FieldId id);
+void endEdit(Calculator& calc, FieldId id);
+
+// A click on a radio button checks it; a click on a check box toggles it. The gap-kind buttons
+// also rearrange the Spark Gap sheet.
+void clickOption(Calculator& calc, OptionId id);
+
+// BEGIN and the splash button of the tool bar.
+void BeginButtonClick(Calculator& calc);
+void SplashButtonClick(Calculator& calc);
+
+inline constexpr const char* kStartNotice = "Press BEGIN to start the calculator";
+
+} // namespace qv

@@ -1,0 +1,90 @@
+#pragma once
+// The design variables: one stored value per design quantity, named by meaning and unit, with the
+// field that shows it beside each. The defaults here are the start design; derived defaults
+// (turns per inch, break rate, gap width, trigger voltage) are set when the form is created.
+
+#include <array>
+#include <cstdint>
+
+namespace qv {
+
+struct Design {
+    // Trans/Cap Match
+    double outputVolts = 4000;          // TCEdit1
+    double ratedAmps = 1.0;             // TCEdit2
+    double lineFrequencyHz = 60;        // TCEdit3
+    double inputVolts = 250;            // TCEdit6
+    double pfcRatingPercent = 75;       // TCEdit7
+    // Topload C
+    double tubeDiameterInches = 3.0;    // TOCEdit1 (the radius for a sphere)
+    double toroidDiameterInches = 22.0; // TOCEdit2, tube centre to tube centre
+    // Primary Coil
+    double primaryInsideDiameterInches = 11.0; // PREdit1
+    double primaryWireDiameterInches = 0.23;   // PREdit2
+    double primarySpacingInches = 0.2;         // PREdit3
+    double primaryTurns = 5.4;                 // PREdit4
+    double primaryAngleDegrees = 30;           // PREdit12
+    // Secondary Coil
+    double secondaryDiameterInches = 6.89;     // SEEdit1
+    double secondaryLengthInches = 50;         // SEEdit2
+    std::int32_t secondaryGauge = 22;          // SEEdit3
+    double turnsPerInch = 0;                   // SEEdit4
+    double topLoadPf = 23.35;                  // SEEdit14
+    // Spark Gap
+    double breakRateHz = 0;                    // SGEdit1
+    std::int32_t gapCount = 1;                 // SGEdit2
+    double electrodeThicknessInches = 0.25;    // SGEdit3
+    double rotorRadiusInches = 2.13;           // SGEdit4
+    std::int32_t presentations = 16;           // SGEdit5, per revolution
+    double gapWidthInches = 0;                 // SGEdit6
+    std::int32_t motorRpm = 1800;              // SGEdit7
+    double triggerVolts = 0;                   // SGEdit8
+};
+
+// Bare wire diameters in inches of the gauges 1 to 40.
+inline constexpr std::array<double, 40> kWireGaugeDiametersInches{
+    0.2893, 0.2576, 0.2294, 0.2043, 0.1819, 0.162,  0.1443, 0.1285,  0.1144, 0.1019,
+    0.0907, 0.0808, 0.072,  0.0641, 0.0571, 0.05082, 0.0453, 0.0403, 0.0359, 0.03196,
+    0.0285, 0.02535, 0.0226, 0.0201, 0.0179, 0.01594, 0.0142, 0.01264, 0.0113, 0.01003,
+    0.0089, 0.00795, 0.0071, 0.006305, 0.0056, 0.005, 0.0045, 0.003965, 0.0035, 0.003145};
+inline constexpr std::int32_t kSmallestGauge = 1;
+inline constexpr std::int32_t kLargestGauge = 40;
+
+// The diameter of a gauge from 1 to 40.
+inline double wireDiameterInches(std::int32_t gauge)
+{
+    return kWireGaugeDiametersInches[static_cast<std::size_t>(gauge - kSmallestGauge)];
+}
+
+// Close winding: 95 % of the turns a bare wire would give per inch.
+inline constexpr double kWindingFillFactor = 0.95;
+inline double turnsPerInchForGauge(std::int32_t gauge) { return kWindingFillFactor / wireDiameterInches(gauge); }
+
+// Results of the stages that later stages, the Reference list or the netlists read.
+struct TopLoadResults {
+    double overallDiameterInches = 0; // Dt + Dtc
+    double bertPoolPf = 0;            // TOCEdit3 (the sphere's capacitance for a sphere)
+    double rzeszotarskiPf = 0;        // TOCEdit4
+};
+
+struct SecondaryResults {
+    double radiusInches = 0;         // SEEdit6
+    double turns = 0;                // SEEdit17
+    double inductanceMh = 0;         // SEEdit5
+    double circumferenceInches = 0;  // SEEdit7
+    double medhurstK = 0;            // SEEdit10
+    double selfCapacitancePf = 0;    // SEEdit11
+    double totalCapacitancePf = 0;   // self-capacitance plus top load
+    double frequencyKhz = 0;         // SEEdit12, bare secondary
+    double loadedFrequencyKhz = 0;   // SEEdit13, with the top load
+    double quarterWaveFeet = 0;      // SEEdit15
+    double loadedQuarterWaveFeet = 0; // SEEdit16
+};
+
+struct PrimaryResults {
+    double inductanceMh = 0;            // PREdit5
+    double requiredCapacitanceUf = 0;   // PREdit13
+    double wireLengthInches = 0;        // PREdit8 shows it in feet
+};
+
+} // namespace qv

@@ -1,0 +1,7 @@
+#include "simulator.h"
+
+namespace qv {
+
+Simulator::~Simulator() = default;
+
+} // namespace qv
