@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -136,6 +137,12 @@ Calculator::Calculator(Host& h) : host(&h)
     referenceList = buildReferenceList(designFileName, referenceRecords);
 }
 
+void replaceScratchPad(Calculator& calc, std::string text)
+{
+    calc.scratchPad = std::move(text);
+    ++calc.scratchPadRevision;
+}
+
 void warn(Calculator& calc, std::string_view text) { calc.host->warning(text); }
 
 void startTimer(Calculator& calc)
@@ -237,7 +244,7 @@ void BeginButtonClick(Calculator& calc)
     calc.form.statusPanels[1] = "Running";
     calc.form.activeSheet = Sheet::PrimarySheet;
     startTimer(calc);
-    calc.scratchPad.clear();
+    replaceScratchPad(calc, {});
 }
 
 void SplashButtonClick(Calculator& calc)

@@ -9,6 +9,7 @@
 #include "core/input_fields.h"
 #include "core/reference_list.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,13 +33,18 @@ struct Calculator {
     // Line 0 the design file name, then a label line and a value line for each reference record.
     std::vector<std::string> referenceList;
     ReferenceRecords referenceRecords{}; // the values of the last Reference refresh
-    std::string scratchPad; // lines separated by '\n'
+    std::string scratchPad; // lines separated by '\n'; change it with replaceScratchPad
+    std::uint64_t scratchPadRevision = 0; // bumped by every change the program makes
     std::string designFileName = kUntitledDesignName;
     std::string scratchFileName = kDefaultScratchName;
     bool topLoadFlag = false; // TopLoadCheck as the last pass left it; the netlists read it
     bool timerRunning = false;
     bool passInProgress = false;
 };
+
+// The program replaces the scratch pad's text (BEGIN, loading a file, the netlist copy); the
+// window's view follows the revision. The user's own typing goes straight into scratchPad.
+void replaceScratchPad(Calculator& calc, std::string text);
 
 // Shows a warning box. While it is open no recalculation pass starts (see Main_Loop1).
 void warn(Calculator& calc, std::string_view text);
