@@ -95,7 +95,9 @@ std::optional<TranDirective> parseTran(const std::vector<std::string>& words)
     }
     if (numbers.size() < 2)
         return std::nullopt;
-    TranDirective tran{numbers[0], numbers[1]};
+    TranDirective tran;
+    tran.printStep = numbers[0];
+    tran.stopTime = numbers[1];
     const auto step = deck::parseValue(numbers[0]);
     const auto stop = deck::parseValue(numbers[1]);
     if (!step || !stop || *step <= 0.0 || *stop <= 0.0)

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ngspice_deck.h"
+#include "raw_file.h"
+#include "spectrum.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// What a finished transient of the coil shows: the waveforms and their landmarks.
+struct SimulationResult {
+    CoilModel model = CoilModel::standardRlc;
+    std::string topNode;
+    NodePair tankNodes;
+    std::vector<double> timeSeconds;
+    std::vector<double> topVolts;  // secondary top to ground
+    std::vector<double> tankVolts; // across the primary tank capacitor
+    double peakTopVolts = 0.0;     // largest magnitude of the top voltage
+    double peakTopSeconds = 0.0;
+    // The two coupled modes of primary and secondary, lower first; NaN when the
+    // spectrum of the top voltage shows fewer than two peaks.
+    double modeLowHz = 0.0;
+    double modeHighHz = 0.0;
+    Spectrum topSpectrum;
+};
+
+struct SimulationOutcome {
+    std::optional<SimulationResult> result;
+    std::string errorMessage; // plain words when result is empty
+};
+
+// Picks the transient plot out of a raw file and derives the result for the deck
+// it was run from.
+SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& deck);
+
+} // namespace qv
