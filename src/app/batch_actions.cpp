@@ -1,4 +1,6 @@
 #include "batch_actions.h"
+#include "batch_files.h"
+#include "batch_stepping.h"
 
 #include "core/calculator.h"
 #include "core/form.h"
@@ -85,7 +87,12 @@ constexpr BatchAction kActions[] = {
     {"--set", "FIELD=TEXT", checkSet, runSet},
     {"--click", "NAME", checkClick, runClick},
     {"--passes", "N", checkCount, runPasses},
+    {"--step", "NAME:up|down[:COUNT]", checkStep, runStep},
     {"--fields", nullptr, noArgument, printFields},
+    {"--open", "FILE", checkFilePath, runOpenDesign},
+    {"--save", "FILE", checkFilePath, runSaveDesign},
+    {"--reference", nullptr, noArgument, printReferenceList},
+    {"--netlist", "K", checkNetlistModel, printNetlist},
 };
 
 } // namespace
