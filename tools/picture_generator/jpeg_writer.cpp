@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include <jpeglib.h>
