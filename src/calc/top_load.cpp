@@ -4,6 +4,7 @@
 #include "core/calculator.h"
 
 #include <cmath>
+#include <limits>
 
 namespace qv {
 namespace {
@@ -32,8 +33,10 @@ double rzeszotarskiPf(double tubeInches, double toroidInches)
     const double tubeCm = kCentimetresPerInch * tubeInches;
     if (tubeInches / toroidInches + tubeInches >= kLinearFormThreshold)
         return overallInches * 0.37 * kCentimetresPerInch + kCentimetresPerInch * tubeInches * 0.23;
-    return (overallInches * kCentimetresPerInch * 1.8 - tubeCm) /
-           std::log(overallInches * kCentimetresPerInch * 8 - tubeCm / tubeCm);
+    const double logArgument = overallInches * kCentimetresPerInch * 8 - tubeCm / tubeCm;
+    // At an overall diameter of 0.0984 in or less the fit has no value (a zero or negative log).
+    if (!(logArgument > 1)) return std::numeric_limits<double>::quiet_NaN();
+    return (overallInches * kCentimetresPerInch * 1.8 - tubeCm) / std::log(logArgument);
 }
 
 // The sheet shows the Dtc row and both equations only for a toroid.
