@@ -1,0 +1,122 @@
+#include "ngspice_deck.h"
+
+#include "coil_decks.h"
+#include "deck_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+std::vector<std::string> deckLines(const DeckTranslation& translation)
+{
+    return deck::splitLines(translation.deck->text);
+}
+
+bool hasLineStartingWith(const std::vector<std::string>& lines, std::string_view prefix)
+{
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return deck::startsWithNoCase(line, prefix); });
+}
+
+TEST(NgspiceDeck, DefaultRlcNetlistLosesThePSpiceOnlyLinesAndEndsOnce)
+{
+    const auto translation = translateDeck(test::defaultModel1File());
+    ASSERT_TRUE(translation.deck) << translation.errorMessage;
+    const auto lines = deckLines(translation);
+    EXPECT_EQ(lines.front(), "*PSpice Output From Quorvane*");
+    for (const char* gone : {".ALIASES", ".ENDALIASES", ".lib", ".PROBE", "L1_TX1          TX1", "C_C1               C1("})
+        EXPECT_FALSE(hasLineStartingWith(lines, gone)) << gone;
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return deck::toLower(l) == ".end"; }), 1);
+    EXPECT_EQ(lines.back(), ".end");
+    EXPECT_TRUE(hasLineStartingWith(lines, "K_TX1         L1_TX1 L2_TX1 .1"));
+    EXPECT_TRUE(hasLineStartingWith(lines, ".IC               V(N01)=4000"));
+}
+
+TEST(NgspiceDeck, DefaultRlcNetlistStepsFiftyTimesPerUpperModePeriodFromItsCharge)
+{
+    const auto translation = translateDeck(test::defaultModel1File());
+    ASSERT_TRUE(translation.deck);
+    const NgspiceDeck& deck = *translation.deck;
+    EXPECT_EQ(deck.model, CoilModel::standardRlc);
+    EXPECT_EQ(deck.topNode, "N04");
+    EXPECT_EQ(deck.tankNodes.positiveNode, "N01");
+    EXPECT_EQ(deck.tankNodes.negativeNode, "0");
+    // Upper mode 91.11 kHz / sqrt(0.9) = 96.04 kHz; a fiftieth of its period is 0.208 us.
+    EXPECT_NEAR(deck.highestResonanceHz, 96.04e3, 20.0);
+    EXPECT_NEAR(deck.maxStepSeconds, 0.2082e-6, 0.0005e-6);
+    EXPECT_DOUBLE_EQ(deck.stopSeconds, 10e-3);
+    const auto lines = deckLines(translation);
+    EXPECT_TRUE(hasLineStartingWith(lines, ".tran 0.1ms 10ms 0 2.08"));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), ".save v(N04) v(N01)"), lines.end());
+    const auto tran = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with(".tran"); });
+    EXPECT_TRUE(tran->ends_with(" uic"));
+}
+
+// The parts of the Complex Model that the other two lack: a continued source,
+// the Sbreak switch, no .IC, and a tank capacitor between two live nodes.
+const char* const kComplexFragment =
+    "*PSpice Output From Quorvane*\r\n*Complex Model*\r\n.TRAN  0.1ms 10ms\r\n"
+    "V_V1         N01  0  AC     250\r\n+SIN 0      250       60  0 0 0\r\n"
+    "R_R1 N01 N05 0.5\r\n"
+    "S_S1         0  N05 N06 0 Sbreak\r\nV_V2         N06  0\r\n+PULSE 0 1 8.3333ms 0.1ms 0.1ms 4.1667ms 8.3333ms\r\n"
+    "C_C3         N05 N07   0.1796uf\r\nR_R4 N07 N08 0.0062\r\nL1_TX2 N08 0 0.0170mh\r\n"
+    "L2_TX2 N09 0 73.8340mh\r\nK_TX2 L1_TX2 L2_TX2 0.1\r\nR_R5 N09 N010 47\r\nC_C4 0 N010 17.9758pf\r\n"
+    "C_C5 0 N010 23.35pf\r\n.END\r\nR_after N010 0 1\r\n";
+
+TEST(NgspiceDeck, ComplexModelGetsItsSwitchContinuationsAndTankAcrossTwoNodes)
+{
+    const auto translation = translateDeck(kComplexFragment);
+    ASSERT_TRUE(translation.deck) << translation.errorMessage;
+    const auto lines = deckLines(translation);
+    EXPECT_TRUE(hasLineStartingWith(lines, "V_V1         N01  0  AC     250 SIN 0      250       60  0 0 0"));
+    EXPECT_TRUE(hasLineStartingWith(lines, "V_V2         N06  0 PULSE 0 1 8.3333ms"));
+    EXPECT_FALSE(hasLineStartingWith(lines, "+"));
+    EXPECT_FALSE(hasLineStartingWith(lines, "S_S1"));
+    EXPECT_TRUE(hasLineStartingWith(lines, "BS_S1 0 N05 I=V(0,N05)/exp("));
+    EXPECT_FALSE(hasLineStartingWith(lines, "R_after")) << "lines after .END are not part of the circuit";
+    EXPECT_EQ(translation.deck->topNode, "N010");
+    EXPECT_EQ(translation.deck->tankNodes.positiveNode, "N05");
+    EXPECT_EQ(translation.deck->tankNodes.negativeNode, "N07");
+    EXPECT_FALSE(translation.deck->usesInitialConditions);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), ".save v(N010) v(N05) v(N07)"), lines.end());
+    EXPECT_FALSE(translation.deck->text.find(" uic") != std::string::npos);
+}
+
+TEST(NgspiceDeck, SbreakBecomesTheSmoothSwitchLawWithItsDefaults)
+{
+    const std::string line = sbreakSwitchStatement({"S_S1", "0", "N05", "N06", "0", "Sbreak"});
+    // ln sqrt(1 * 1e6) and ln(1 / 1e6); the control clipped to [Voff, Von] about Vm = 0.5.
+    EXPECT_NE(line.find("exp(6.907755279+1.5*(-13.81551056)*"), std::string::npos) << line;
+    EXPECT_NE(line.find("min(max((V(N06,0)-0.5)/1,-0.5),0.5)"), std::string::npos) << line;
+    EXPECT_EQ(line.find("**"), std::string::npos) << "ngspice's power operator loses the sign of a cube";
+}
+
+TEST(NgspiceDeck, NetlistsThatCannotRunSayWhy)
+{
+    struct Case {
+        std::string text;
+        std::string wordsInMessage;
+    };
+    const Case cases[] = {
+        {"", "empty"},
+        {"*x*\n.TRAN 1ms 10ms\nL1 N04 0 1m\n", "model"},
+        {"*x*\n*Simple Model*\nL1 N04 0 1m\nC_C1 N04 0 1n\n", "no .TRAN"},
+        {"*x*\n*Simple Model*\n.TRAN 1ms\nC_C1 N04 0 1n\n", "stop time"},
+        {"*x*\n*Simple Model*\n.TRAN 1ms 2ms\n.TRAN 1ms 3ms\nC_C1 N04 0 1n\n", "more than one"},
+        {"*x*\n*Simple Model*\n.TRAN 1ms 2ms\nC_C1 N01 0 1n\n", "N04"},
+        {"*x*\n*Simple Model*\n.TRAN 1ms 2ms\nC_C2 N04 0 1n\n", "C_C1"},
+        {"*x*\n*Complex Model*\n.TRAN 1ms 2ms\nC_C3 N010 0 1n\nS_S1 0 N05 N06 0 Smine\n", "Sbreak"},
+    };
+    for (const auto& c : cases) {
+        const auto translation = translateDeck(c.text);
+        EXPECT_FALSE(translation.deck) << c.text;
+        EXPECT_NE(translation.errorMessage.find(c.wordsInMessage), std::string::npos)
+            << c.text << " -> " << translation.errorMessage;
+    }
+}
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,151 @@
+#include "ngspice_run.h"
+#include "ngspice_simulator.h"
+
+#include "coil_decks.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+// The default design's deck values, read back as ngspice takes them.
+constexpr double kVoutVolts = 4000.0;
+constexpr double kTankFarads = 0.1796e-6;
+constexpr double kSecondaryFarads = 41.3258e-12;
+constexpr double kSecondaryHenries = 73.834e-3;
+constexpr double kCoupling = 0.1;
+
+TEST(NgspiceRun, DefaultRlcCoilRingsUpToTheLosslessBoundAtItsTwoModes)
+{
+    const SimulationOutcome outcome = simulateDeck(test::defaultModel1File());
+    ASSERT_TRUE(outcome.result) << outcome.errorMessage;
+    const SimulationResult& result = *outcome.result;
+    // All the tank's energy in the secondary: Vout^2 C1 = V^2 C2.
+    const double boundVolts = kVoutVolts * std::sqrt(kTankFarads / kSecondaryFarads); // 263.7 kV
+    EXPECT_GT(result.peakTopVolts, 0.90 * boundVolts);
+    EXPECT_LT(result.peakTopVolts, 1.00 * boundVolts);
+    EXPECT_GT(result.peakTopSeconds, 0.0);
+    // The tank starts charged to Vout; ngspice's first stored point lies some
+    // 20 ns into the discharge, by when the tank has lost well under a volt.
+    EXPECT_NEAR(result.tankVolts.front(), kVoutVolts, 1.0);
+    const double tunedHz = 1.0 / (2.0 * M_PI * std::sqrt(kSecondaryHenries * kSecondaryFarads)); // 91.11 kHz
+    EXPECT_NEAR(result.modeLowHz, tunedHz / std::sqrt(1.0 + kCoupling), 0.01 * tunedHz);
+    EXPECT_NEAR(result.modeHighHz, tunedHz / std::sqrt(1.0 - kCoupling), 0.01 * tunedHz);
+    EXPECT_EQ(result.timeSeconds.size(), result.topVolts.size());
+}
+
+TEST(NgspiceRun, FailuresSayInPlainWordsWhatWentWrong)
+{
+    const auto missing = simulateDeck(test::defaultModel1File(), QStringLiteral("quorvane-no-such-simulator"));
+    EXPECT_FALSE(missing.result);
+    EXPECT_NE(missing.errorMessage.find("not installed"), std::string::npos) << missing.errorMessage;
+
+    auto lines = test::defaultModel1Lines();
+    lines[12] = "L1_TX1       N02 0  banana"; // not a value ngspice can read
+    const auto broken = simulateDeck(test::asSavedFile(lines));
+    EXPECT_FALSE(broken.result);
+    EXPECT_NE(broken.errorMessage.find("ngspice said"), std::string::npos) << broken.errorMessage;
+}
+
+TEST(NgspiceRun, ConsoleErrorLineIsTheFirstThatReportsAFault)
+{
+    EXPECT_EQ(firstErrorLine("Note: fine\n\nError on line 13 : l1_tx1 n02 0 banana\nError again\n"),
+              "Error on line 13 : l1_tx1 n02 0 banana");
+    EXPECT_EQ(firstErrorLine("Circuit: x\nNo. of Data Rows : 5\n"), "");
+}
+
+class NgspiceSimulatorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath(QStringLiteral("coil.cir")).toStdString();
+        QFile file(QString::fromStdString(path_));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        saved_ = QByteArray::fromStdString(test::defaultModel1File());
+        file.write(saved_);
+    }
+
+    // Runs the event loop until the simulator reports, or fails the test after a minute.
+    void waitForReport(NgspiceSimulator& simulator)
+    {
+        QEventLoop loop;
+        QObject::connect(&simulator, &NgspiceSimulator::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&simulator, &NgspiceSimulator::failed, &loop, &QEventLoop::quit);
+        QObject::connect(&simulator, &NgspiceSimulator::cancelled, &loop, &QEventLoop::quit);
+        QTimer::singleShot(60000, &loop, [&loop] { ADD_FAILURE() << "no report"; loop.quit(); });
+        loop.exec();
+    }
+
+    QTemporaryDir dir_;
+    std::string path_;
+    QByteArray saved_;
+};
+
+TEST_F(NgspiceSimulatorTest, RunsInTheBackgroundAndLeavesTheFileAsSaved)
+{
+    NgspiceSimulator simulator;
+    std::optional<SimulationResult> result;
+    QString failure;
+    QObject::connect(&simulator, &NgspiceSimulator::finished, [&](const SimulationResult& r) { result = r; });
+    QObject::connect(&simulator, &NgspiceSimulator::failed, [&](const QString& m) { failure = m; });
+    simulator.openFile(path_);
+    simulator.runSimulation(path_);
+    EXPECT_TRUE(simulator.isRunning()) << "runSimulation returns before ngspice is done";
+    waitForReport(simulator);
+    ASSERT_TRUE(result) << failure.toStdString();
+    EXPECT_GT(result->peakTopVolts, 200e3);
+    EXPECT_FALSE(simulator.isRunning());
+    QFile file(QString::fromStdString(path_));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), saved_);
+}
+
+TEST_F(NgspiceSimulatorTest, CancelStopsTheRunAndSaysSoOnce)
+{
+    NgspiceSimulator simulator;
+    int cancels = 0;
+    int others = 0;
+    QObject::connect(&simulator, &NgspiceSimulator::cancelled, [&] { ++cancels; });
+    QObject::connect(&simulator, &NgspiceSimulator::finished, [&] { ++others; });
+    QObject::connect(&simulator, &NgspiceSimulator::failed, [&] { ++others; });
+    simulator.runSimulation(path_);
+    ASSERT_TRUE(simulator.isRunning());
+    simulator.cancel();
+    waitForReport(simulator);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(others, 0);
+    EXPECT_FALSE(simulator.isRunning());
+}
+
+TEST_F(NgspiceSimulatorTest, MissingFileOrProgramFailsWithoutStarting)
+{
+    NgspiceSimulator simulator;
+    QStringList failures;
+    QObject::connect(&simulator, &NgspiceSimulator::failed, [&](const QString& m) { failures << m; });
+    simulator.runSimulation(dir_.filePath(QStringLiteral("absent.cir")).toStdString());
+    simulator.setProgramName(QStringLiteral("quorvane-no-such-simulator"));
+    simulator.runSimulation(path_);
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[0].contains(QStringLiteral("cannot be opened")));
+    EXPECT_TRUE(failures[1].contains(QStringLiteral("not installed")));
+    EXPECT_FALSE(simulator.isRunning());
+}
+
+} // namespace
+} // namespace qv
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,131 @@
+#include "simulation_results_window.h"
+#include "waveform_plot.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <numbers>
+
+namespace qv {
+
+// A ring-up like the default coil's: 100 000 uneven points over 10 ms, the two
+// modes beating, the tank handing its charge to the secondary and back.
+SimulationResult syntheticRing()
+{
+    SimulationResult r;
+    r.topNode = "N04";
+    r.tankNodes = {"N01", "0"};
+    constexpr double kLowHz = 86.8e3;
+    constexpr double kHighHz = 96.0e3;
+    for (int i = 0; i < 100000; ++i) {
+        const double t = 10e-3 * std::pow(i / 99999.0, 1.1);
+        const double low = std::cos(2 * std::numbers::pi * kLowHz * t);
+        const double high = std::cos(2 * std::numbers::pi * kHighHz * t);
+        r.timeSeconds.push_back(t);
+        r.topVolts.push_back(130e3 * (low - high) * std::exp(-t / 3e-3));
+        r.tankVolts.push_back(2000.0 * (low + high) * std::exp(-t / 3e-3));
+    }
+    r.peakTopVolts = 250e3;
+    r.peakTopSeconds = r.timeSeconds[2000];
+    r.modeLowHz = kLowHz;
+    r.modeHighHz = kHighHz;
+    r.topSpectrum.binHz = 100.0;
+    r.topSpectrum.magnitude.assign(4000, 1.0);
+    r.topSpectrum.magnitude[868] = 60e3;
+    r.topSpectrum.magnitude[960] = 60e3;
+    return r;
+}
+
+class SimulationResultsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void columnsKeepTheExtremesOfEveryPointInThem()
+    {
+        const std::vector<double> x{0.0, 0.1, 0.2, 0.6, 0.7, 1.0};
+        const std::vector<double> y{5.0, -3.0, 4.0, 2.0, 9.0, 1.0};
+        const auto columns = reduceToColumns(x, y, {0.0, 1.0}, 2);
+        QCOMPARE(columns.size(), std::size_t{2});
+        QCOMPARE(columns[0].minimum, -3.0);
+        QCOMPARE(columns[0].maximum, 5.0);
+        QCOMPARE(columns[1].minimum, 1.0); // the last point belongs to the last column
+        QCOMPARE(columns[1].maximum, 9.0);
+        const auto outside = reduceToColumns(x, y, {2.0, 3.0}, 4);
+        for (const auto& c : outside)
+            QVERIFY(c.empty);
+    }
+
+    void resultShowsPeakModesAndHidesProgress()
+    {
+        SimulationResultsWindow window;
+        window.showRunning();
+        window.show();
+        QVERIFY(window.findChild<QPushButton*>()->isVisible());
+        window.showResult(syntheticRing());
+        QVERIFY(window.peakText().contains(QStringLiteral("250.0 kV")));
+        QVERIFY(window.peakText().contains(QStringLiteral("N04")));
+        QVERIFY(window.modesText().contains(QStringLiteral("86.80 kHz")));
+        QVERIFY(window.modesText().contains(QStringLiteral("96.00 kHz")));
+        QVERIFY(!window.findChild<QPushButton*>()->isVisible());
+        const QString shot = qEnvironmentVariable("QUORVANE_RESULTS_PNG");
+        if (!shot.isEmpty())
+            window.grab().save(shot);
+    }
+
+    void hundredThousandPointsRedrawQuickly()
+    {
+        SimulationResultsWindow window;
+        window.showResult(syntheticRing());
+        window.resize(1600, 1000);
+        window.show();
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 10; ++i)
+            window.topPlot()->repaint();
+        // A pass of the calculator is 50 ms; a redraw must fit well inside one.
+        QVERIFY2(clock.elapsed() / 10 < 25, qPrintable(QString::number(clock.elapsed() / 10) + " ms per redraw"));
+    }
+
+    void wheelZoomsAboutThePointerAndTheTankPlotFollows()
+    {
+        SimulationResultsWindow window;
+        window.showResult(syntheticRing());
+        window.show();
+        WaveformPlot* top = window.topPlot();
+        const QPointF middle(top->width() / 2.0, top->height() / 2.0);
+        QWheelEvent wheel(middle, top->mapToGlobal(middle), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(top, &wheel);
+        const AxisRange zoomed = top->view();
+        QVERIFY(zoomed.span() < 0.81 * top->fullRange().span());
+        QCOMPARE(window.tankPlot()->view().low, zoomed.low);
+        QTest::mousePress(top, Qt::LeftButton, {}, middle.toPoint());
+        QTest::mouseMove(top, middle.toPoint() + QPoint(100, 0));
+        QTest::mouseRelease(top, Qt::LeftButton, {}, middle.toPoint() + QPoint(100, 0));
+        QVERIFY(top->view().low < zoomed.low); // dragging right shows earlier times
+        QVERIFY(top->view().low >= top->fullRange().low);
+        QCOMPARE(window.tankPlot()->view().high, top->view().high);
+    }
+
+    void cancelAndFailureAreReported()
+    {
+        SimulationResultsWindow window;
+        QSignalSpy cancels(&window, &SimulationResultsWindow::cancelRequested);
+        window.showRunning();
+        window.show();
+        QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
+        QCOMPARE(cancels.count(), 1);
+        window.showFailure(QStringLiteral("ngspice could not simulate the netlist."));
+        QCOMPARE(window.statusText(), QStringLiteral("ngspice could not simulate the netlist."));
+        QVERIFY(!window.findChild<QPushButton*>()->isVisible());
+    }
+};
+
+} // namespace qv
+
+QTEST_MAIN(qv::SimulationResultsWindowTest)
+#include "simulation_results_window_test.moc"
