@@ -9,7 +9,7 @@ namespace qv {
 namespace {
 
 constexpr int kLeftMarginPixels = 64;
-constexpr int kRightMarginPixels = 12;
+constexpr int kRightMarginPixels = 30;
 constexpr int kTopMarginPixels = 10;
 constexpr int kBottomMarginPixels = 40;
 
