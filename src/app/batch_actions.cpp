@@ -2,6 +2,7 @@
 #include "batch_files.h"
 #include "batch_stepping.h"
 
+#include "app/batch_simulate.h"
 #include "core/calculator.h"
 #include "core/form.h"
 #include "core/number_parser.h"
@@ -93,6 +94,9 @@ constexpr BatchAction kActions[] = {
     {"--save", "FILE", checkFilePath, runSaveDesign},
     {"--reference", nullptr, noArgument, printReferenceList},
     {"--netlist", "K", checkNetlistModel, printNetlist},
+#ifdef QUORVANE_HAS_SIMULATOR
+    {"--simulate", "K", checkNetlistModel, runSimulateModel},
+#endif
 };
 
 } // namespace
