@@ -1,5 +1,7 @@
 #include "netlist/netlist_models.h"
 
+#include "core/format.h"
+
 #include <array>
 #include <cmath>
 #include <charconv>
@@ -21,51 +23,10 @@ constexpr double kTubeBoreFraction = 0.66;
 constexpr double kAirResistanceOhms = 100000.0;
 
 // ---------------------------------------------------------------------------
-// Placeholder formatting. Every "%W.Pf" of a template goes through fmt() and
-// nothing else, so the project's field formatter can replace it in one place.
-// It follows the field convention (qv::formatField with a Format whose width
-// and precision are set from the template): the value is taken to 18 significant
-// digits, then rounded to P decimals with halves away from zero, right-aligned
-// in at least W characters, never cut, decimal point ".".
+// Placeholder formatting: every "%W.Pf" of a template is written by the field
+// formatter, so a netlist value reads exactly as the same value on a sheet.
 std::string fmt(double value, int width, int precision) {
-    std::string text;
-    if (!std::isfinite(value)) {
-        text = "----";  // as the field formatter shows a result that is not a number
-    } else {
-        // d.ddddddddddddddddde±x: 18 significant digits, correctly rounded.
-        std::array<char, 40> buffer{};
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                           std::abs(value), std::chars_format::scientific, 17);
-        const std::string_view sci(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-        std::string digits{sci.substr(0, 1)};
-        digits += sci.substr(2, 17);
-        const char* exponentText = sci.data() + sci.find('e') + 1;
-        if (*exponentText == '+') ++exponentText;  // from_chars takes no plus sign
-        int exponent = 0;
-        std::from_chars(exponentText, sci.data() + sci.size(), exponent);
-        // digits[i] weighs 10^(exponent - i); keep those down to 10^-precision.
-        const int kept = exponent + precision + 1;
-        std::string whole;  // the result as an integer count of 10^-precision
-        if (kept >= static_cast<int>(digits.size())) {
-            whole = digits + std::string(static_cast<std::size_t>(kept) - digits.size(), '0');
-        } else if (kept >= 0) {
-            whole = digits.substr(0, static_cast<std::size_t>(kept));
-            if (digits[static_cast<std::size_t>(kept)] >= '5') {  // a half or more goes away from zero
-                std::size_t i = whole.size();
-                while (i > 0 && whole[i - 1] == '9') whole[--i] = '0';
-                if (i == 0) whole.insert(whole.begin(), '1');
-                else ++whole[i - 1];
-            }
-        }
-        const auto fraction = static_cast<std::size_t>(precision);
-        if (whole.size() < fraction + 1) whole.insert(0, fraction + 1 - whole.size(), '0');
-        if (fraction > 0) whole.insert(whole.size() - fraction, 1, '.');
-        text = (value < 0 ? "-" : "") + whole;
-    }
-    if (static_cast<int>(text.size()) < width) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    }
-    return text;
+    return qv::formatField(value, qv::Format(width, precision));
 }
 
 // ---------------------------------------------------------------------------

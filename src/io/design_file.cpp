@@ -1,0 +1,228 @@
+#include "io/design_file.h"
+
+#include "calc/stages.h"
+#include "core/calculator.h"
+#include "core/number_parser.h"
+#include "io/file_bytes.h"
+#include "io/timer_pause.h"
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+constexpr const char* kDesignFilter = "Quorvane Files (*.qvd)|*.qvd";
+constexpr const char* kDesignExtension = "qvd";
+
+// What the reader checks a record against and where a good value goes. Records 10 (the wire
+// diameter, which always follows from the gauge) and 13 (the gauge, an integer) have no double.
+struct RecordTarget {
+    AcceptRule rule;
+    double Design::*value;
+};
+constexpr RecordTarget kRecordTargets[kReferenceRecordCount] = {
+    {kPositive, &Design::outputVolts},
+    {kPositive, &Design::ratedAmps},
+    {kPositive, &Design::lineFrequencyHz},
+    {kPositive, &Design::inputVolts},
+    {kPositive, &Design::primaryInsideDiameterInches},
+    {kPositive, &Design::primaryWireDiameterInches},
+    {kPositive, &Design::primarySpacingInches},
+    {kPositive, &Design::primaryTurns},
+    {inRange(0, 90), &Design::primaryAngleDegrees},
+    {kPositive, nullptr},
+    {kPositive, &Design::secondaryDiameterInches},
+    {kPositive, &Design::secondaryLengthInches},
+    {kPositive, nullptr},
+    {kPositive, &Design::turnsPerInch},
+    {kPositive, &Design::topLoadPf},
+    {kPositive, &Design::tubeDiameterInches},
+    {kPositive, &Design::toroidDiameterInches},
+    {inRange(1, 100), &Design::pfcRatingPercent},
+};
+constexpr std::size_t kAngleRecord = 9;
+constexpr std::size_t kGaugeRecord = 13;
+constexpr std::size_t kPfcRecord = 18;
+
+// The input fields an opened design is written into, in this order.
+constexpr FieldId kOpenedFieldWrites[] = {
+    FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7,
+    FieldId::TOCEdit1, FieldId::TOCEdit2, FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
+    FieldId::PREdit4, FieldId::PREdit12, FieldId::SEEdit1, FieldId::SEEdit2, FieldId::SEEdit3,
+    FieldId::SEEdit4};
+
+// The gauge selects a row of the wire table, so a value that rounds off the table is refused.
+bool recordAdmits(std::size_t record, double value)
+{
+    if (!kRecordTargets[record - 1].rule.admits(value)) return false;
+    if (record != kGaugeRecord) return true;
+    const double gauge = roundHalfToEven(value);
+    return gauge >= kSmallestGauge && gauge <= kLargestGauge;
+}
+
+std::string outOfRangeMessage(const std::string& label, double value)
+{
+    return label + referenceValueText(value) + kOutOfRangeSuffix;
+}
+
+std::string incompleteMessage(const std::string& path)
+{
+    return path + " is not a complete Quorvane design parameter file";
+}
+
+// A value line the refresh wrote for a value that is not a number ("----"): saving it would put
+// a line in the file that no reader takes back.
+bool showsNotANumber(const std::string& valueLine)
+{
+    const auto first = valueLine.find_first_not_of(' ');
+    return first != std::string::npos && valueLine.compare(first, std::string::npos, kNotANumberText) == 0;
+}
+
+// The label of the first record whose value line shows no number, or nothing.
+const std::string* recordWithoutNumber(const std::vector<std::string>& list)
+{
+    for (std::size_t k = 1; k <= kReferenceRecordCount && valueLine(k) < list.size(); ++k)
+        if (showsNotANumber(list[valueLine(k)])) return &list[labelLine(k)];
+    return nullptr;
+}
+
+FileDialogSpec designDialog(const Calculator& calc, const char* title)
+{
+    return {title, kDesignFilter, kDesignExtension, calc.designFileName};
+}
+
+} // namespace
+
+std::vector<std::string> designFileLines(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
+    }
+    return lines;
+}
+
+std::string designFileText(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+double roundHalfToEven(double value)
+{
+    const double nearest = std::round(value); // halves away from zero
+    if (std::abs(value - std::trunc(value)) == 0.5 && std::fmod(nearest, 2.0) != 0.0)
+        return nearest - std::copysign(1.0, value);
+    return nearest;
+}
+
+bool Parms_To_Vars(Calculator& calc)
+{
+    if (calc.referenceList.size() < kReferenceListLines) return false;
+    // A record the file cannot supply keeps the design's own value.
+    ReferenceRecords records = referenceRecords(calc.design);
+    for (std::size_t k = 1; k <= kReferenceRecordCount; ++k) {
+        const ParseResult parsed = parseNumber(calc.referenceList[valueLine(k)]);
+        if (!parsed.ok) {
+            warn(calc, kFileDataInvalidMessage);
+            continue;
+        }
+        if (!recordAdmits(k, parsed.value)) {
+            warn(calc, outOfRangeMessage(calc.referenceList[labelLine(k)], parsed.value));
+            continue;
+        }
+        if (k == kAngleRecord && parsed.value > 0) calc.form.setChecked(OptionId::ConicalPrimary, true);
+        records[k - 1] = parsed.value;
+    }
+
+    for (std::size_t k = 1; k <= kReferenceRecordCount; ++k)
+        if (const auto value = kRecordTargets[k - 1].value) calc.design.*value = records[k - 1];
+    calc.design.secondaryGauge = static_cast<std::int32_t>(roundHalfToEven(records[kGaugeRecord - 1]));
+    calc.referenceRecords = records;
+    return true;
+}
+
+bool loadDesignText(Calculator& calc, const std::string& path, std::string_view text)
+{
+    std::vector<std::string> lines = designFileLines(text);
+    // Only a previous-version file, which stops after record 17, can be completed; a shorter
+    // one (or one cut inside the last record) has no values to take.
+    if (lines.size() < kReferenceListLines && lines.size() != kPreviousVersionLines) {
+        warn(calc, incompleteMessage(path));
+        return false;
+    }
+    calc.designFileName = path;
+    calc.referenceList = std::move(lines);
+    if (calc.referenceList.size() == kPreviousVersionLines) {
+        warn(calc, kPreviousVersionNotice);
+        calc.referenceList.emplace_back(kReferenceLabels[kPfcRecord - 1]);
+        calc.referenceList.push_back(referenceValueText(kPreviousVersionPfcPercent));
+    }
+    Parms_To_Vars(calc);
+    calc.form.statusPanels[0] = calc.designFileName;
+    for (const FieldId id : kOpenedFieldWrites) showVariable(calc, id);
+    Update_T_C(calc);
+    Update_Sec(calc);
+    Update_Pri(calc);
+    return true;
+}
+
+bool openDesignFile(Calculator& calc, const std::string& path)
+{
+    const FileRead read = readFileBytes(path, kMaxDesignFileBytes);
+    if (!read.ok) {
+        warn(calc, read.error);
+        return false;
+    }
+    return loadDesignText(calc, path, read.bytes);
+}
+
+bool saveDesignFile(Calculator& calc, const std::string& path)
+{
+    if (const std::string* label = recordWithoutNumber(calc.referenceList)) {
+        warn(calc, "Cannot save file \"" + path + "\". " + *label + " is not a number");
+        return false;
+    }
+    const std::string previousName = calc.designFileName;
+    const std::string previousFirstLine = calc.referenceList.front();
+    calc.designFileName = path;
+    calc.referenceList.front() = path;
+    const std::string error = replaceFile(path, designFileText(calc.referenceList));
+    if (error.empty()) return true;
+    // The design is not in that file, so the list and the name keep pointing where it is.
+    calc.designFileName = previousName;
+    calc.referenceList.front() = previousFirstLine;
+    warn(calc, error);
+    return false;
+}
+
+FileDialogSpec designOpenDialog(const Calculator& calc) { return designDialog(calc, "Quorvane File Open"); }
+FileDialogSpec designSaveDialog(const Calculator& calc) { return designDialog(calc, "Quorvane File Save"); }
+
+bool OpenFileButtonClick(Calculator& calc, FileChooser& chooser)
+{
+    calc.form.statusPanels[1] = kOpenFileStatus;
+    const TimerPause pause(calc);
+    const auto path = chooser.chooseFileToOpen(designOpenDialog(calc));
+    return !path || openDesignFile(calc, *path);
+}
+
+bool SaveFileButtonClick(Calculator& calc, FileChooser& chooser)
+{
+    calc.form.statusPanels[1] = kSaveFileStatus;
+    const TimerPause pause(calc);
+    const auto path = chooser.chooseFileToSave(designSaveDialog(calc));
+    return !path || saveDesignFile(calc, *path);
+}
+
+} // namespace qv
