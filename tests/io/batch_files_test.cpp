@@ -1,0 +1,72 @@
+// The file actions of quorvane-calc, end to end.
+#include "app/batch_front_end.h"
+
+#include "io_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace qv {
+namespace {
+
+using test::readBytes;
+using test::TempDir;
+
+struct BatchRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+BatchRun run(const std::vector<std::string>& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runBatch(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::size_t lineCount(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST(BatchFiles, SaveOpenAndListTheReference)
+{
+    TempDir dir;
+    const std::string path = dir.file("coil.qvd");
+    const BatchRun saved = run({"--set", "PREdit1=12", "--save", path});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_NE(readBytes(path).find("\r\n12.0000\r\n"), std::string::npos);
+
+    const BatchRun opened = run({"--open", path, "--reference"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(lineCount(opened.out), 37U);
+    EXPECT_EQ(opened.out.substr(0, path.size() + 1), path + "\n");
+    EXPECT_NE(opened.out.find("\n12.0000\n"), std::string::npos);
+}
+
+TEST(BatchFiles, NetlistsAndTheirArguments)
+{
+    EXPECT_EQ(lineCount(run({"--netlist", "1"}).out), 44U);
+    EXPECT_EQ(lineCount(run({"--netlist", "2"}).out), 82U);
+    EXPECT_EQ(lineCount(run({"--netlist", "3"}).out), 99U);
+    for (const char* bad : {"0", "4", "1.0", "", "x"}) {
+        const BatchRun r = run({"--netlist", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_TRUE(r.out.empty()) << bad;
+    }
+    EXPECT_EQ(run({"--open", ""}).status, 2);
+}
+
+TEST(BatchFiles, AFailedFileOperationIsReportedAndExitsWithOne)
+{
+    TempDir dir;
+    const std::string missing = dir.file("missing.qvd");
+    const BatchRun r = run({"--open", missing, "--reference"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "message: Cannot open file \"" + missing + "\". No such file or directory\n");
+    EXPECT_EQ(lineCount(r.out), 37U); // the actions after it still run
+}
+
+} // namespace
+} // namespace qv

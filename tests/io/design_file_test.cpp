@@ -1,0 +1,304 @@
+#include "io/design_file.h"
+
+#include "core/number_parser.h"
+#include "io_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+using test::readBytes;
+using test::ScriptedChooser;
+using test::Session;
+using test::TempDir;
+using test::writeBytes;
+
+// The 18 records of a design file, as the program writes them for the start design.
+const std::vector<std::string> kDefaultRecordLines = {
+    "Primary Transformer Output Voltage (VAC)", "4000.0000",
+    "Primary Transformer Rated Current (AMP)", " 1.0000",
+    "Primary Transformer Input Frequency (HZ)", "60.0000",
+    "Primary Transformer Input Voltage (VAC)", "250.0000",
+    "Primary Coil Inside Diameter (IN)", "11.0000",
+    "Primary Coil Wire Diameter (IN)", " 0.2300",
+    "Primary Coil Wire Spacing (IN)", " 0.2000",
+    "Primary Coil Number of Turns", " 5.4000",
+    "Primary Coil Angle From Horizontal Plane (DEGREES)", "30.0000",
+    "Secondary Wire Diameter (IN)", " 0.0254",
+    "Secondary Coil Total Outside Diameter (IN)", " 6.8900",
+    "Length of Secondary Coil (IN)", "50.0000",
+    "Secondary Wire Gauge", "22.0000",
+    "Secondary Turns/Inch", "37.4753",
+    "Top Load Capacitance (PF)", "23.3500",
+    "Sphere Radius/Toroid Tube Diameter (IN)", " 3.0000",
+    "Toroid Diameter Tube Center-to-Center (IN)", "22.0000",
+    "Primary Transformer PFC Rating (%)", "75.0000",
+};
+
+// A file's lines: the saved path, then the records with one value line replaced if asked.
+std::vector<std::string> fileLines(std::size_t record = 0, const std::string& value = {})
+{
+    std::vector<std::string> lines{"C:\\coil.qvd"};
+    lines.insert(lines.end(), kDefaultRecordLines.begin(), kDefaultRecordLines.end());
+    if (record > 0) lines[valueLine(record)] = value;
+    return lines;
+}
+
+std::string crLfText(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// Opens the text through the command, as the user would.
+bool openText(Session& s, const TempDir& dir, const std::string& text)
+{
+    const std::string path = dir.file("in.qvd");
+    writeBytes(path, text);
+    ScriptedChooser chooser(path, s.host);
+    return OpenFileButtonClick(s.calc, chooser);
+}
+
+TEST(DesignFileSave, WritesTheListWithCrLfAfterEveryLineAndTakesThePath)
+{
+    Session s;
+    TempDir dir;
+    const std::string path = dir.file("coil.qvd");
+    ScriptedChooser chooser(path, s.host);
+    ASSERT_TRUE(SaveFileButtonClick(s.calc, chooser));
+
+    ASSERT_EQ(chooser.asked.size(), 1U);
+    EXPECT_EQ(chooser.asked[0].title, "Quorvane File Save");
+    EXPECT_EQ(chooser.asked[0].filter, "Quorvane Files (*.qvd)|*.qvd");
+    EXPECT_EQ(chooser.asked[0].defaultExtension, "qvd");
+    EXPECT_EQ(chooser.asked[0].initialName, "untitled.qvd");
+    EXPECT_FALSE(chooser.timerRunningWhenAsked);
+    EXPECT_TRUE(s.host.timerRunning);
+    EXPECT_EQ(s.calc.form.statusPanels[1], "Save File");
+
+    std::vector<std::string> expected{path};
+    expected.insert(expected.end(), kDefaultRecordLines.begin(), kDefaultRecordLines.end());
+    expected[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // the top load the first pass computed
+    EXPECT_EQ(readBytes(path), crLfText(expected));
+    EXPECT_EQ(s.calc.designFileName, path);
+    EXPECT_EQ(s.calc.referenceList[0], path);
+}
+
+TEST(DesignFileSave, SavedDesignReopensWithEveryValueRoundedToFourDecimals)
+{
+    Session saving;
+    TempDir dir;
+    Design& d = saving.calc.design;
+    d.outputVolts = 12345.678901;
+    d.primaryInsideDiameterInches = 9.87654;
+    d.primaryAngleDegrees = 12.34567;
+    d.secondaryGauge = 27;
+    d.turnsPerInch = 66.666666;
+    d.pfcRatingPercent = 42.42424;
+    clickOption(saving.calc, OptionId::NoCap); // keep the typed top load
+    d.topLoadPf = 31.41592;
+    Main_Loop1(saving.calc);
+    const ReferenceRecords saved = referenceRecords(d);
+    const std::string path = dir.file("round.qvd");
+    ASSERT_TRUE(saveDesignFile(saving.calc, path));
+
+    Session opening;
+    clickOption(opening.calc, OptionId::NoCap);
+    ASSERT_TRUE(openDesignFile(opening.calc, path));
+    EXPECT_TRUE(opening.host.messages.empty());
+    const ReferenceRecords reopened = referenceRecords(opening.calc.design);
+    for (std::size_t k = 0; k < kReferenceRecordCount; ++k)
+        EXPECT_EQ(reopened[k], parseNumber(referenceValueText(saved[k])).value) << "record " << k + 1;
+    EXPECT_EQ(opening.calc.design.turnsPerInch, 66.6667);
+    EXPECT_EQ(opening.calc.design.secondaryGauge, 27);
+    EXPECT_EQ(opening.calc.designFileName, path);
+    EXPECT_EQ(opening.calc.form.statusPanels[0], path);
+}
+
+TEST(DesignFileOpen, ReadsCrLfAndLoneCrAndLoneLfAndAnUnendedLastLineAndStopsAtNul)
+{
+    const std::vector<std::string> lines = fileLines(5, "12.5000");
+    std::string mixed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        mixed += lines[i] + (i + 1 == lines.size() ? "" : i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n");
+    EXPECT_EQ(designFileLines(mixed), lines);
+    EXPECT_EQ(designFileLines(mixed + "\r\n"), lines);
+    EXPECT_EQ(designFileLines(crLfText(lines) + std::string(1, '\0') + "junk\r\nmore\r\n"), lines);
+    EXPECT_EQ(designFileLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(designFileLines("\n\r"), (std::vector<std::string>{"", ""})); // LF then a lone CR
+
+    Session s;
+    TempDir dir;
+    ASSERT_TRUE(openText(s, dir, mixed));
+    EXPECT_EQ(s.calc.design.primaryInsideDiameterInches, 12.5);
+    EXPECT_EQ(s.calc.referenceList, lines);
+}
+
+TEST(DesignFileOpen, RewritesTheInputFieldsAndClearsTypedText)
+{
+    Session s;
+    TempDir dir;
+    s.calc.form.type(FieldId::PREdit1, "abc");
+    std::vector<std::string> lines = fileLines(5, "12.0000");
+    lines[valueLine(13)] = "24.0000";
+    lines[valueLine(1)] = "9000";
+    ASSERT_TRUE(openText(s, dir, crLfText(lines)));
+    EXPECT_EQ(s.calc.form.field(FieldId::PREdit1).text, "12.0");
+    EXPECT_FALSE(s.calc.form.field(FieldId::PREdit1).modified);
+    EXPECT_EQ(s.calc.form.field(FieldId::SEEdit3).text, "  24");
+    EXPECT_EQ(s.calc.form.field(FieldId::TCEdit1).text, "   9000");
+    EXPECT_EQ(s.calc.form.statusPanels[1], "Open File");
+    EXPECT_TRUE(s.host.timerRunning);
+    // The stages ran once: the secondary results follow the opened gauge's turns per inch.
+    EXPECT_DOUBLE_EQ(s.calc.secondary.turns, 0.97 * 50 * 37.4753);
+}
+
+TEST(DesignFileOpen, PreviousVersionFileIsCompletedWithTheAnnouncedPfcRating)
+{
+    Session s;
+    TempDir dir;
+    std::vector<std::string> lines = fileLines();
+    lines.resize(kPreviousVersionLines); // records 1 to 17
+    ASSERT_TRUE(openText(s, dir, crLfText(lines)));
+    EXPECT_EQ(s.host.messages,
+              std::vector<std::string>{"Updating Reference Data From Previous Version - New Parameter PFC_Rating = 50%"});
+    ASSERT_EQ(s.calc.referenceList.size(), 37U);
+    EXPECT_EQ(s.calc.referenceList[35], "Primary Transformer PFC Rating (%)");
+    EXPECT_EQ(s.calc.referenceList[36], "50.0000");
+    EXPECT_EQ(s.calc.design.pfcRatingPercent, 50);
+}
+
+TEST(DesignFileOpen, LinesAfterTheLastRecordAreKeptAndSavedAgain)
+{
+    Session s;
+    TempDir dir;
+    std::vector<std::string> lines = fileLines();
+    lines.insert(lines.end(), {"notes: rebuilt 2019", "", "  tank 0.02 uF MMC"});
+    ASSERT_TRUE(openText(s, dir, crLfText(lines)));
+    ASSERT_EQ(s.calc.referenceList.size(), 40U);
+    Main_Loop1(s.calc);
+    const std::string out = dir.file("out.qvd");
+    ASSERT_TRUE(saveDesignFile(s.calc, out));
+    lines[0] = out;
+    lines[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // recomputed by the top-load stage
+    EXPECT_EQ(readBytes(out), crLfText(lines));
+}
+
+TEST(DesignFileOpen, BadValuesAreReportedInRecordOrderAndLeaveTheirVariables)
+{
+    Session s;
+    TempDir dir;
+    s.calc.design.primaryInsideDiameterInches = 13.0; // differs from the file's 11
+    std::vector<std::string> lines = fileLines();
+    lines[valueLine(5)] = "11.0000 ";  // trailing blank
+    lines[valueLine(9)] = "91";
+    lines[valueLine(12)] = "1,5";
+    lines[valueLine(18)] = "0.5";
+    lines[labelLine(18)] = "PFC (%) ";
+    lines[valueLine(3)] = "50"; // still taken
+    ASSERT_TRUE(openText(s, dir, crLfText(lines)));
+    EXPECT_EQ(s.host.messages, (std::vector<std::string>{
+                                   "File Data Invalid",
+                                   "Primary Coil Angle From Horizontal Plane (DEGREES)91.0000..Value Out Of Range..Not Used",
+                                   "File Data Invalid",
+                                   "PFC (%)  0.5000..Value Out Of Range..Not Used",
+                               }));
+    EXPECT_EQ(s.calc.design.primaryInsideDiameterInches, 13.0);
+    EXPECT_EQ(s.calc.design.primaryAngleDegrees, 30);
+    EXPECT_EQ(s.calc.design.secondaryLengthInches, 50);
+    EXPECT_EQ(s.calc.design.pfcRatingPercent, 75);
+    EXPECT_EQ(s.calc.design.lineFrequencyHz, 50);
+}
+
+TEST(DesignFileOpen, GaugeRoundsHalfToEvenAndMustStayInTheWireTable)
+{
+    struct Case {
+        const char* line;
+        std::int32_t gauge;
+        bool rejected;
+    };
+    for (const Case c : {Case{"22.5", 22, false}, Case{"23.5", 24, false}, Case{"39.6", 40, false},
+                         Case{"40.5", 40, false}, Case{"0.4", 22, true}, Case{"40.6", 22, true},
+                         Case{"1e300", 22, true}}) {
+        Session s;
+        TempDir dir;
+        ASSERT_TRUE(openText(s, dir, crLfText(fileLines(13, c.line))));
+        EXPECT_EQ(s.calc.design.secondaryGauge, c.gauge) << c.line;
+        EXPECT_EQ(s.host.messages.size(), c.rejected ? 1U : 0U) << c.line;
+        if (c.rejected) {
+            EXPECT_EQ(s.host.messages[0], "Secondary Wire Gauge" + referenceValueText(parseNumber(c.line).value) +
+                                              "..Value Out Of Range..Not Used");
+        }
+    }
+    EXPECT_EQ(roundHalfToEven(-2.5), -2);
+    EXPECT_EQ(roundHalfToEven(2.4999), 2);
+}
+
+TEST(DesignFileOpen, AnAngleAboveZeroSelectsTheConicalPrimary)
+{
+    for (const auto& [line, conical] : {std::pair{"0", false}, std::pair{"45", true}, std::pair{"90", true}}) {
+        Session s;
+        TempDir dir;
+        clickOption(s.calc, OptionId::FlatPrimary);
+        ASSERT_TRUE(openText(s, dir, crLfText(fileLines(9, line))));
+        EXPECT_EQ(s.calc.form.checked(OptionId::ConicalPrimary), conical) << line;
+        EXPECT_EQ(s.calc.form.checked(OptionId::FlatPrimary), !conical) << line;
+    }
+}
+
+TEST(DesignFileOpen, ATooShortFileIsRefusedAndChangesNothing)
+{
+    for (const std::size_t count : {0UL, 1UL, 34UL, 36UL}) {
+        Session s;
+        TempDir dir;
+        s.calc.design.primaryTurns = 7.5;
+        const auto listBefore = s.calc.referenceList;
+        std::vector<std::string> lines = fileLines(8, "2.0");
+        lines.resize(count);
+        EXPECT_FALSE(openText(s, dir, crLfText(lines)));
+        EXPECT_EQ(s.host.messages, std::vector<std::string>{dir.file("in.qvd") +
+                                                            " is not a complete Quorvane design parameter file"});
+        EXPECT_EQ(s.calc.referenceList, listBefore);
+        EXPECT_EQ(s.calc.designFileName, "untitled.qvd");
+        EXPECT_EQ(s.calc.design.primaryTurns, 7.5);
+        EXPECT_TRUE(s.host.timerRunning);
+    }
+}
+
+TEST(DesignFileOpen, CancelledDialogsChangeNothingButTheStatusText)
+{
+    Session s;
+    ScriptedChooser chooser(std::nullopt, s.host);
+    const auto listBefore = s.calc.referenceList;
+    EXPECT_TRUE(OpenFileButtonClick(s.calc, chooser));
+    EXPECT_EQ(chooser.asked.at(0).title, "Quorvane File Open");
+    EXPECT_EQ(chooser.asked.at(0).initialName, "untitled.qvd");
+    EXPECT_TRUE(SaveFileButtonClick(s.calc, chooser));
+    EXPECT_EQ(s.calc.referenceList, listBefore);
+    EXPECT_EQ(s.calc.designFileName, "untitled.qvd");
+    EXPECT_EQ(s.calc.form.statusPanels[1], "Save File");
+    EXPECT_TRUE(s.host.timerRunning);
+}
+
+TEST(DesignFileOpen, EightBitTextComesBackByteForByte)
+{
+    Session s;
+    TempDir dir;
+    const std::string path = dir.file("b\xe9zier.qvd");
+    std::vector<std::string> lines = fileLines();
+    lines[0] = path;
+    lines[labelLine(5)] = "Durchmesser innen (Zoll) \xe4\xf6\xfc\xdf \xff\x80";
+    lines.push_back("\xb0\xb1\xb2 \x81\xfe");
+    const std::string text = crLfText(lines);
+    writeBytes(path, text);
+    clickOption(s.calc, OptionId::NoCap); // the file's top load stays as it is
+    ASSERT_TRUE(openDesignFile(s.calc, path));
+    Main_Loop1(s.calc);
+    ASSERT_TRUE(saveDesignFile(s.calc, path));
+    EXPECT_EQ(readBytes(path), text);
+}
+
+} // namespace
+} // namespace qv
