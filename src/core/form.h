@@ -42,7 +42,7 @@ enum class OptionId : std::uint8_t { QV_OPTIONS(QV_ENUMERATOR) };
 enum class ControlId : std::uint8_t { QV_CONTROLS(QV_ENUMERATOR) };
 #undef QV_ENUMERATOR
 
-#define QV_COUNT(name) +1
+#define QV_COUNT(name) +1 // NOLINT(bugprone-macro-parentheses): a term of a sum
 inline constexpr std::size_t kInputFieldCount = 0 QV_INPUT_FIELDS(QV_COUNT);
 inline constexpr std::size_t kFieldCount = kInputFieldCount QV_RESULT_FIELDS(QV_COUNT);
 inline constexpr std::size_t kOptionCount = 0 QV_OPTIONS(QV_COUNT);

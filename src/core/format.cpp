@@ -63,7 +63,7 @@ std::string formatField(double value, Format format)
         }
     }
     // At least one digit before the point.
-    const auto minimum = static_cast<std::size_t>(format.precision + 1);
+    const auto minimum = static_cast<std::size_t>(format.precision) + 1;
     if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
 
     std::string text = std::signbit(value) ? "-" : "";
