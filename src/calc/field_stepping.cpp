@@ -114,11 +114,10 @@ void spinClick(Calculator& calc, ControlId button, SpinArrow arrow)
         d.*s->value = stepped(*s, d, d.*s->value, arrow);
         calc.form.write(s->field, formatField(d.*s->value, s->format));
     } else {
-        // In double, so a count near the integer range (from a design file) cannot overflow;
-        // every limit lies within the 32-bit range, so the result converts back exactly.
+        // In double, so a count at the edge of the integer range cannot overflow; the clamp on
+        // the side it moves to keeps the result within the 32-bit range, so it converts back.
         const double count = stepped(*s, d, static_cast<double>(d.*s->count), arrow);
-        d.*s->count = static_cast<std::int32_t>(std::clamp(count, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
-                                                           static_cast<double>(std::numeric_limits<std::int32_t>::max())));
+        d.*s->count = static_cast<std::int32_t>(count);
         calc.form.write(s->field, formatField(d.*s->count, s->format));
     }
     if (s->afterStep) s->afterStep(calc);

@@ -110,6 +110,13 @@ TEST(SpinLimits, WorkedValues)
     EXPECT_NEAR(d.primaryInsideDiameterInches, 1.334, 1e-12);
     press(ControlId::SGSpinButton7, SpinArrow::Up);
     EXPECT_EQ(r.text(FieldId::SGEdit7), "1900");
+    // Counts at the ends of the 32-bit range step into the limits without overflowing.
+    d.gapCount = std::numeric_limits<std::int32_t>::max();
+    press(ControlId::SGSpinButton2, SpinArrow::Up);
+    EXPECT_EQ(d.gapCount, 100000);
+    d.gapCount = std::numeric_limits<std::int32_t>::min();
+    press(ControlId::SGSpinButton2, SpinArrow::Down);
+    EXPECT_EQ(d.gapCount, 1);
 }
 
 TEST(SpinGauge, GaugeSetsTurnsPerInchAndCustomKeepsTheGauge)
