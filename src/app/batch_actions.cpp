@@ -1,5 +1,6 @@
 #include "batch_actions.h"
 #include "batch_files.h"
+#include "batch_report.h"
 #include "batch_stepping.h"
 
 #include "app/batch_simulate.h"
@@ -93,6 +94,7 @@ constexpr BatchAction kActions[] = {
     {"--open", "FILE", checkFilePath, runOpenDesign},
     {"--save", "FILE", checkFilePath, runSaveDesign},
     {"--reference", nullptr, noArgument, printReferenceList},
+    {"--report", nullptr, checkReport, printReportLines},
     {"--netlist", "K", checkNetlistModel, printNetlist},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel},
