@@ -19,6 +19,7 @@ constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 27;
 constexpr int kHeadingPixels = 16;
 constexpr int kSubheadingPixels = 12;
+constexpr int kNamePixels = 14;
 constexpr int kColumns = 3;
 
 // Whose formulas and measurements the calculator is built on.
@@ -63,8 +64,9 @@ QFrame* creditsPanel(QWidget* parent)
 
     auto* names = new QGridLayout;
     for (std::size_t i = 0; i < kContributors.size(); ++i) {
-        QLabel* name = line(QString::fromLatin1(kContributors[i]), heading, panel);
+        QLabel* name = line(QString::fromLatin1(kContributors[i]), serif(kNamePixels, true), panel);
         name->setObjectName(QStringLiteral("Contributor"));
+        name->setWordWrap(false);
         names->addWidget(name, static_cast<int>(i) / kColumns, static_cast<int>(i) % kColumns);
     }
     layout->addLayout(names);

@@ -1,8 +1,10 @@
 #include "help_window.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -33,6 +35,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     resize(kWidth, kHeight);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
+    // The browser does not follow a page's stylesheet link, so the pages' style is set once here.
+    QFile style(QStringLiteral(":/help/help.css"));
+    if (style.open(QIODevice::ReadOnly)) browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
 
     QPushButton* contents = button("ContentsButton", QStringLiteral("Contents"), this);
     QPushButton* back = button("BackButton", QStringLiteral("Back"), this);
