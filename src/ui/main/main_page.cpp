@@ -1,0 +1,294 @@
+#include "main_page.h"
+
+#include "calc/field_stepping.h"
+#include "field_edit.h"
+#include "pictures.h"
+#include "sheets.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace qv {
+
+namespace {
+constexpr QRect kSheetsArea{0, 0, 377, 321};
+constexpr QRect kLogoArea{0, 0, 377, 292};
+constexpr QRect kBeginButton{140, 296, 97, 24};
+constexpr QRect kScratchHeading{384, 2, 200, 16};
+constexpr QRect kScratchPad{380, 19, 298, 302};
+constexpr int kStatusPanel0Width = 300;
+constexpr const char* kProgramIcon = ":/icons/quorvane.png";
+} // namespace
+
+TMainPage::TMainPage(QWidget* parent)
+    : QMainWindow(parent), mainLoopTimer_(new QTimer(this)), calc_(*this), dialogs_(this),
+      binding_(calc_, [this] { refreshView(); }, [this](ControlId id, bool up) { spinClicked(id, up); })
+{
+    setObjectName("MainPage");
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(QIcon(kProgramIcon));
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+
+    mainLoopTimer_->setObjectName("MainLoopTimer");
+    mainLoopTimer_->setInterval(kPassIntervalMs);
+    connect(mainLoopTimer_, &QTimer::timeout, this, &TMainPage::Main_Loop1);
+
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName("ToolBar");
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    addToolBar(toolBar_);
+    buttons_ = fillToolBar(toolBar_);
+    connectToolBar();
+
+    auto* area = new QWidget(this);
+    setCentralWidget(area);
+    buildSheets(area);
+    buildStartPicture(area);
+    buildScratchPad(area);
+    buildStatusBar();
+
+    binding_.bind(this);
+    binding_.setEnterTarget(toolBar_);
+    binding_.syncAll();
+    showRunning(false);
+    refreshView();
+
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    beginButton_->setFocus();
+}
+
+TMainPage::~TMainPage() = default;
+
+void TMainPage::buildSheets(QWidget* area)
+{
+    pages_ = new QTabWidget(area);
+    pages_->setObjectName("MainPages");
+    pages_->setGeometry(kSheetsArea);
+    pages_->addTab(new PrimarySheet, toQt(caption(Sheet::PrimarySheet)));
+    pages_->addTab(new SecondarySheet, toQt(caption(Sheet::SecondarySheet)));
+    pages_->addTab(new TransCapSheet, toQt(caption(Sheet::TransCapSheet)));
+    pages_->addTab(new TopLoadCSheet, toQt(caption(Sheet::TopLoadCSheet)));
+    pages_->addTab(new ReferenceSheet, toQt(caption(Sheet::ReferenceSheet)));
+    pages_->addTab(new SparkGapSheet, toQt(caption(Sheet::SparkGapSheet)));
+    pages_->addTab(new PowerOutputSheet, toQt(caption(Sheet::TabSheet1)));
+    pages_->setUsesScrollButtons(false);
+    parameters_ = pages_->findChild<QListWidget*>("Parameters");
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0) calc_.form.activeSheet = static_cast<Sheet>(index);
+    });
+}
+
+void TMainPage::buildStartPicture(QWidget* area)
+{
+    auto* panel = new QFrame(area);
+    panel->setObjectName("LogoPanel");
+    panel->setGeometry(kLogoArea);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* logo = new QLabel(panel);
+    logo->setObjectName("LogoBMP");
+    logo->setGeometry(panel->contentsRect());
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(picture(":/pictures/start.png", logo->size()));
+    logoPanel_ = panel;
+
+    beginButton_ = new QPushButton("BEGIN", area);
+    beginButton_->setObjectName("BeginButton");
+    beginButton_->setGeometry(kBeginButton);
+    beginButton_->setToolTip("Start Program");
+    beginButton_->setDefault(true);
+    connect(beginButton_, &QPushButton::clicked, this, &TMainPage::BeginButtonClick);
+}
+
+void TMainPage::buildScratchPad(QWidget* area)
+{
+    auto* heading = new QLabel("Scratch Pad", area);
+    heading->setGeometry(kScratchHeading);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    heading->setPalette(palette);
+
+    scratchPad_ = new QPlainTextEdit(area);
+    scratchPad_->setObjectName("ScratchPad");
+    scratchPad_->setGeometry(kScratchPad);
+    scratchPad_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scratchPad_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scratchPad_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scratchPad_->setFont(fieldFont());
+    connect(scratchPad_, &QPlainTextEdit::textChanged, this, [this] {
+        // The document keeps its lines apart with paragraph separators; the model with '\n'.
+        QString text = scratchPad_->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, u'\n');
+        calc_.scratchPad = fromQt(text);
+    });
+}
+
+void TMainPage::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar");
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+    }
+    statusPanels_[0]->setFixedWidth(kStatusPanel0Width);
+    statusPanels_[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusPanels_[0]->setFrameShape(QFrame::Panel);
+    statusPanels_[0]->setFrameShadow(QFrame::Sunken);
+    statusPanels_[1]->setFrameShape(QFrame::Panel);
+    statusPanels_[1]->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(statusPanels_[0]);
+    bar->addWidget(statusPanels_[1], 1);
+}
+
+void TMainPage::connectToolBar()
+{
+    const std::pair<QToolButton*, void (TMainPage::*)()> handlers[] = {
+        {buttons_.openFile, &TMainPage::OpenFileButtonClick},
+        {buttons_.saveFile, &TMainPage::SaveFileButtonClick},
+        {buttons_.print, &TMainPage::PrintButtonClick},
+        {buttons_.about, &TMainPage::AboutButtonClick},
+        {buttons_.credits, &TMainPage::BitBtn1Click},
+        {buttons_.help, &TMainPage::BitBtn2Click},
+        {buttons_.netlist, &TMainPage::SpeedButton1Click},
+        {buttons_.splash, &TMainPage::SplashButtonClick},
+        {buttons_.converter, &TMainPage::SpeedButton2Click},
+        {buttons_.scratchOpen, &TMainPage::ScratchOpenButtonClick},
+        {buttons_.scratchSave, &TMainPage::SaveScratchSaveButtonClick},
+    };
+    for (const auto& [button, handler] : handlers) connect(button, &QToolButton::clicked, this, handler);
+}
+
+void TMainPage::showRunning(bool running)
+{
+    pages_->setVisible(running);
+    toolBar_->setEnabled(running);
+    beginButton_->setVisible(!running);
+    buttons_.credits->setEnabled(running);
+    buttons_.help->setEnabled(running);
+    logoPanel_->setVisible(!running);
+}
+
+void TMainPage::BeginButtonClick()
+{
+    qv::BeginButtonClick(calc_);
+    showRunning(true);
+    QFont bold = statusBar()->font();
+    bold.setBold(true);
+    statusBar()->setFont(bold);
+    refreshView();
+    // BEGIN had the focus; it goes to the sheets' tabs rather than into a field.
+    pages_->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainPage::SplashButtonClick()
+{
+    qv::SplashButtonClick(calc_);
+    showRunning(false);
+    QFont bold = statusBar()->font();
+    bold.setBold(true);
+    statusBar()->setFont(bold);
+    refreshView();
+    beginButton_->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainPage::keyPressEvent(QKeyEvent* event)
+{
+    // BEGIN is the window's default and cancel button while it shows. Enter reaches this point
+    // only when the focused control left it unused, so the scratch pad keeps its line breaks.
+    const int key = event->key();
+    const bool pressesBegin = key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (pressesBegin && beginButton_->isVisible()) {
+        event->accept();
+        beginButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainPage::Main_Loop1()
+{
+    qv::Main_Loop1(calc_);
+    refreshView();
+}
+
+void TMainPage::spinClicked(ControlId button, bool up)
+{
+    if (!hasStepping(button)) return;
+    spinClick(calc_, button, up ? SpinArrow::Up : SpinArrow::Down);
+    refreshView();
+}
+
+void TMainPage::refreshView()
+{
+    // Moving the focus for the model can end an edit, which asks for a refresh of its own.
+    if (syncing_) {
+        resyncWanted_ = true;
+        return;
+    }
+    syncing_ = true;
+    do {
+        resyncWanted_ = false;
+        binding_.syncToView();
+        syncStatus();
+        syncSheet();
+        syncScratchPad();
+        syncReferenceList();
+    } while (resyncWanted_);
+    syncing_ = false;
+}
+
+void TMainPage::syncStatus()
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString text = toQt(calc_.form.statusPanels[i]);
+        if (statusPanels_[i]->text() != text) statusPanels_[i]->setText(text);
+    }
+}
+
+void TMainPage::syncSheet()
+{
+    const int wanted = static_cast<int>(calc_.form.activeSheet);
+    if (pages_->currentIndex() != wanted) pages_->setCurrentIndex(wanted);
+}
+
+void TMainPage::syncScratchPad()
+{
+    if (shownScratchRevision_ == calc_.scratchPadRevision) return;
+    shownScratchRevision_ = calc_.scratchPadRevision;
+    scratchPad_->setPlainText(toQt(calc_.scratchPad));
+}
+
+void TMainPage::syncReferenceList()
+{
+    const std::vector<std::string>& lines = calc_.referenceList;
+    if (shownReference_.size() != lines.size()) {
+        parameters_->clear();
+        for (const std::string& line : lines) parameters_->addItem(toQt(line));
+        shownReference_ = lines;
+        return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (shownReference_[i] == lines[i]) continue;
+        shownReference_[i] = lines[i];
+        parameters_->item(static_cast<int>(i))->setText(toQt(lines[i]));
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,114 @@
+#pragma once
+// The main window: start picture and BEGIN, the seven sheets, the tool bar, the scratch pad
+// and the status bar, over the calculator's model. The window is the model's host: it shows
+// the warnings and drives the recalculation timer.
+
+#include "core/calculator.h"
+#include "core/host.h"
+#include "form_binding.h"
+#include "qt_file_chooser.h"
+#include "tool_bar.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace qv {
+
+// The windows other parts of the program open from the tool bar. An empty hook does nothing.
+struct ToolHooks {
+    std::function<void()> about;
+    std::function<void()> credits;
+    std::function<void()> help;
+    std::function<void()> netlist;
+    std::function<void()> converter;
+    std::function<void(Calculator&)> print;
+};
+
+inline constexpr const char* kWindowCaption = "Quorvane - Tesla Coil Design ";
+inline constexpr int kClientWidth = 681;
+inline constexpr int kClientHeight = 376;
+inline constexpr int kPassIntervalMs = 50;
+
+class TMainPage : public QMainWindow, private Host {
+    Q_OBJECT
+public:
+    explicit TMainPage(QWidget* parent = nullptr);
+    ~TMainPage() override;
+
+    Calculator& calculator() { return calc_; }
+    // Brings the widgets up to date with the model; call it after changing the model.
+    void refreshView();
+    void setToolHooks(ToolHooks hooks) { hooks_ = std::move(hooks); }
+    // The dialogs of the file commands; tests answer them with a chooser of their own.
+    void setFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+
+    // The timer's handler: one recalculation pass, then the view.
+    void Main_Loop1();
+
+    void BeginButtonClick();
+    void SplashButtonClick();
+    void OpenFileButtonClick();
+    void SaveFileButtonClick();
+    void PrintButtonClick();
+    void AboutButtonClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void ScratchOpenButtonClick();
+    void SaveScratchSaveButtonClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void warning(std::string_view text) override;
+    void timerChanged(bool running) override;
+
+    void buildStartPicture(QWidget* area);
+    void buildSheets(QWidget* area);
+    void buildScratchPad(QWidget* area);
+    void buildStatusBar();
+    void connectToolBar();
+    void showRunning(bool running);
+    void spinClicked(ControlId button, bool up);
+    // Runs a model action that the window shows afterwards.
+    void act(const std::function<void()>& action);
+    void syncStatus();
+    void syncSheet();
+    void syncScratchPad();
+    void syncReferenceList();
+
+    // The timer comes first: the calculator stops it while it is being built.
+    QTimer* mainLoopTimer_;
+    Calculator calc_;
+    QtFileChooser dialogs_;
+    FileChooser* chooser_ = &dialogs_;
+    ToolHooks hooks_;
+    FormBinding binding_;
+    QToolBar* toolBar_ = nullptr;
+    ToolBarButtons buttons_{};
+    QTabWidget* pages_ = nullptr;
+    QWidget* logoPanel_ = nullptr;
+    QPushButton* beginButton_ = nullptr;
+    QPlainTextEdit* scratchPad_ = nullptr;
+    QListWidget* parameters_ = nullptr;
+    QLabel* statusPanels_[2] = {nullptr, nullptr};
+    // Nothing shown yet: the first sync shows the start text whatever its revision.
+    std::uint64_t shownScratchRevision_ = ~std::uint64_t{0};
+    std::vector<std::string> shownReference_;
+    bool syncing_ = false;
+    bool resyncWanted_ = false;
+};
+
+} // namespace qv

@@ -1,0 +1,125 @@
+// The tool bar's commands and the window's part as the calculator's host: message boxes, the
+// timer, and the dialogs of the file commands.
+
+#include "main_page.h"
+
+#include "io/design_file.h"
+#include "io/scratch_file.h"
+
+#include <QMessageBox>
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kMessageTitle = "Quorvane";
+constexpr const char* kAboutStatus = "About Quorvane";
+constexpr const char* kCreditsStatus = "Credits";
+constexpr const char* kPrintingStatus = "Printing";
+
+// Shows the command's status text before its dialog opens, so the user sees what is asked.
+class ShowingChooser : public FileChooser {
+public:
+    ShowingChooser(FileChooser& inner, TMainPage& page) : inner_(inner), page_(page) {}
+    std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override
+    {
+        page_.refreshView();
+        return inner_.chooseFileToOpen(dialog);
+    }
+    std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override
+    {
+        page_.refreshView();
+        return inner_.chooseFileToSave(dialog);
+    }
+
+private:
+    FileChooser& inner_;
+    TMainPage& page_;
+};
+
+} // namespace
+
+void TMainPage::warning(std::string_view text)
+{
+    // The field a rejected entry restored shows its good value while the box is open.
+    refreshView();
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
+    box.setObjectName("WarningBox");
+    box.exec();
+}
+
+void TMainPage::timerChanged(bool running)
+{
+    if (running) mainLoopTimer_->start(kPassIntervalMs);
+    else mainLoopTimer_->stop();
+}
+
+void TMainPage::act(const std::function<void()>& action)
+{
+    action();
+    refreshView();
+}
+
+// Shows a window beside the main window; the timer is off only while it opens.
+void TMainPage::AboutButtonClick()
+{
+    act([this] {
+        qv::stopTimer(calc_);
+        calc_.form.statusPanels[1] = kAboutStatus;
+        refreshView();
+        if (hooks_.about) hooks_.about();
+        qv::startTimer(calc_);
+    });
+}
+
+void TMainPage::BitBtn1Click()
+{
+    act([this] {
+        qv::stopTimer(calc_);
+        calc_.form.statusPanels[1] = kCreditsStatus;
+        refreshView();
+        if (hooks_.credits) hooks_.credits();
+        qv::startTimer(calc_);
+    });
+}
+
+void TMainPage::BitBtn2Click() { act([this] { if (hooks_.help) hooks_.help(); }); }
+void TMainPage::SpeedButton1Click() { act([this] { if (hooks_.netlist) hooks_.netlist(); }); }
+void TMainPage::SpeedButton2Click() { act([this] { if (hooks_.converter) hooks_.converter(); }); }
+
+void TMainPage::PrintButtonClick()
+{
+    act([this] {
+        qv::stopTimer(calc_);
+        calc_.form.statusPanels[1] = kPrintingStatus;
+        refreshView();
+        if (hooks_.print) hooks_.print(calc_);
+        qv::startTimer(calc_);
+    });
+}
+
+void TMainPage::OpenFileButtonClick()
+{
+    ShowingChooser chooser(*chooser_, *this);
+    act([&] { qv::OpenFileButtonClick(calc_, chooser); });
+}
+
+void TMainPage::SaveFileButtonClick()
+{
+    ShowingChooser chooser(*chooser_, *this);
+    act([&] { qv::SaveFileButtonClick(calc_, chooser); });
+}
+
+void TMainPage::ScratchOpenButtonClick()
+{
+    ShowingChooser chooser(*chooser_, *this);
+    act([&] { qv::ScratchOpenButtonClick(calc_, chooser); });
+}
+
+void TMainPage::SaveScratchSaveButtonClick()
+{
+    ShowingChooser chooser(*chooser_, *this);
+    act([&] { qv::SaveScratchSaveButtonClick(calc_, chooser); });
+}
+
+} // namespace qv

@@ -1,0 +1,48 @@
+#include "sheets.h"
+
+#include "sheet_widgets.h"
+
+#include <QGroupBox>
+
+namespace qv {
+
+namespace {
+constexpr Column kLeft{4, 6, 100};
+constexpr Column kRight{200, 6, 84};
+constexpr QRect kShapePanel{200, 138, 166, 150};
+} // namespace
+
+PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("PrimarySheet");
+    const int below = addRows(this, kLeft, {
+        {"Inside Diameter", "PREdit1", "in", "PRSpinButton1"},
+        {"Wire Diameter", "PREdit2", "in", "PRSpinButton2"},
+        {"Spacing", "PREdit3", "in", "PRSpinButton3"},
+        {"Total Turns", "PREdit4", nullptr, "PRSpinButton4"},
+        {"Total Inductance", "PREdit5", "mH"},
+        {"Secondary Frequency", "PREdit9", "KHz"},
+        {"Required C", "PREdit13", "uf"},
+    });
+    addCheck(this, "TopLoadCheck", "W/Top Load C", QRect(kLeft.x, below + 2, 140, kRowHeight));
+
+    addRows(this, kRight, {
+        {"Average Radius", "PREdit6", "in"},
+        {"Total Diameter", "PREdit7", "in"},
+        {"Length of wire", "PREdit8", "ft"},
+        {"LpCp", "PREdit10"},
+        {"LsCs", "PREdit11"},
+    });
+
+    // The panel's own title would be drawn in the group box's style; the heading is the form's.
+    QGroupBox* panel = addPanel(this, QString(), kShapePanel);
+    addHeading(panel, "Coil Configuration ", QRect(8, 4, 150, 16));
+    addRadio(panel, "FlatPrimary", "Flat", QRect(10, 24, 140, 20));
+    addRadio(panel, "VerticalPrimary", "Vertical Helix", QRect(10, 46, 140, 20));
+    addRadio(panel, "ConicalPrimary", "Inverse Cone", QRect(10, 68, 140, 20));
+    addLabel(panel, "Angle From Horizontal Plane", QRect(10, 94, 150, 16));
+    addField(panel, "PREdit12", QRect(10, 112, kFieldWidth, kRowHeight));
+    addLabel(panel, "degrees", QRect(10 + kFieldWidth + kGap, 112, 60, kRowHeight));
+}
+
+} // namespace qv

@@ -1,0 +1,30 @@
+#pragma once
+// The file commands' open and save dialogs, answered with Qt's own (non-native) file dialog.
+
+#include "core/file_chooser.h"
+
+#include <QStringList>
+
+#include <string_view>
+
+class QWidget;
+
+namespace qv {
+
+// "Quorvane Files (*.qvd)|*.qvd|All Files (*.*)|*.*" as Qt's name filters, in order. A
+// description that does not show its pattern gets it appended; "*.*" means every file, as it
+// does on the platform the notation comes from.
+QStringList qtNameFilters(std::string_view filter);
+
+class QtFileChooser : public FileChooser {
+public:
+    explicit QtFileChooser(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override;
+    std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override;
+
+private:
+    std::optional<std::string> choose(const FileDialogSpec& dialog, bool save);
+    QWidget* parent_;
+};
+
+} // namespace qv

@@ -1,0 +1,67 @@
+#include "tool_bar.h"
+
+#include <QIcon>
+
+namespace qv {
+
+namespace {
+
+constexpr int kIconPixels = 20;
+constexpr int kWideGapPixels = 40;
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption; // only the BitBtn buttons show one
+    const char* hint;
+    const char* themeIcon;
+    const char* fallbackIcon;
+};
+
+QToolButton* addButton(QToolBar* bar, const ButtonSpec& spec)
+{
+    auto* button = new QToolButton(bar);
+    button->setObjectName(spec.name);
+    button->setIcon(QIcon::fromTheme(spec.themeIcon, QIcon(spec.fallbackIcon)));
+    button->setIconSize(QSize(kIconPixels, kIconPixels));
+    if (*spec.caption) {
+        button->setText(spec.caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    if (*spec.hint) button->setToolTip(spec.hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(button);
+    return button;
+}
+
+void addWideGap(QToolBar* bar)
+{
+    bar->addSeparator();
+    auto* gap = new QWidget(bar);
+    gap->setFixedWidth(kWideGapPixels);
+    bar->addWidget(gap);
+}
+
+} // namespace
+
+ToolBarButtons fillToolBar(QToolBar* bar)
+{
+    ToolBarButtons b{};
+    b.openFile = addButton(bar, {"OpenFileButton", "", "Open Parameter File", "document-open", ":/icons/open.png"});
+    b.saveFile = addButton(bar, {"SaveFileButton", "", "Save Design Parameters", "document-save", ":/icons/save.png"});
+    b.print = addButton(bar, {"PrintButton", "", "Print Design Information", "document-print", ":/icons/print.png"});
+    bar->addSeparator();
+    b.about = addButton(bar, {"AboutButton", "", "About Quorvane", "help-about", ":/icons/about.png"});
+    b.credits = addButton(bar, {"BitBtn1", "Credits", "Show Credits Box", "", ""});
+    b.help = addButton(bar, {"BitBtn2", "Help", "Help", "help-contents", ""});
+    bar->addSeparator();
+    b.netlist = addButton(bar, {"SpeedButton1", "", "PSpice", "", ":/icons/netlist.png"});
+    bar->addSeparator();
+    b.splash = addButton(bar, {"SplashButton", "", "SplashScreen", "", ":/icons/splash.png"});
+    addWideGap(bar);
+    b.converter = addButton(bar, {"SpeedButton2", "", "", "", ":/icons/converter.png"});
+    b.scratchOpen = addButton(bar, {"ScratchOpenButton", "", "Open Scratch Pad File", "", ":/icons/scratch_open.png"});
+    b.scratchSave = addButton(bar, {"SaveScratchSaveButton", "", "Save Scratch Pad File", "", ":/icons/scratch_save.png"});
+    return b;
+}
+
+} // namespace qv

@@ -1,0 +1,90 @@
+#include "sheets.h"
+
+#include "pictures.h"
+#include "sheet_widgets.h"
+
+#include <QGroupBox>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+namespace qv {
+
+namespace {
+constexpr QRect kNote{4, 4, 162, 60};
+constexpr QRect kToroidDrawing{168, 4, 200, 100};
+constexpr Column kSizes{4, 68, 44};
+constexpr QRect kShapePanel{4, 108, 364, 46};
+constexpr QRect kEquationPanel{4, 158, 364, 132};
+constexpr int kRadioWidth = 18;
+
+constexpr const char* kNoteText =
+    "Dt   = Diameter of toroid tube.\n\nDtc = Diameter of toroid ( tube \ncenter to tube center). ";
+
+void addNote(QWidget* sheet)
+{
+    auto* note = new QPlainTextEdit(kNoteText, sheet);
+    note->setGeometry(kNote);
+    note->setReadOnly(true);
+    note->setFrameShape(QFrame::NoFrame);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setLineWrapMode(QPlainTextEdit::NoWrap);
+    note->setFocusPolicy(Qt::NoFocus);
+    note->viewport()->setAutoFillBackground(false);
+    QFont font = note->font();
+    font.setPixelSize(10);
+    note->setFont(font);
+}
+
+void addToroidDrawing(QWidget* sheet)
+{
+    QLabel* drawing = addLabel(sheet, QString(), kToroidDrawing, "ToroidBMP");
+    drawing->setAlignment(Qt::AlignCenter);
+    const QPixmap toroid = picture(":/pictures/toroid.png", kToroidDrawing.size());
+    if (toroid.isNull()) drawing->setFrameShape(QFrame::Box);
+    else drawing->setPixmap(toroid);
+}
+
+// A radio button whose caption is a label of its own, so the program can retitle or hide it.
+void addCaptionedRadio(QWidget* panel, const char* button, const char* label, QPoint at)
+{
+    addRadio(panel, button, QString(), QRect(at, QSize(kRadioWidth, 18)));
+    addLabel(panel, QString(), QRect(at.x() + kRadioWidth + 2, at.y(), 300, 18), label);
+}
+
+void addCapacitanceRow(QWidget* panel, const char* caption, const char* field, const char* unit, int y)
+{
+    addLabel(panel, "Capacitance", QRect(30, y, 80, kRowHeight), caption);
+    addField(panel, field, QRect(112, y, kFieldWidth, kRowHeight));
+    addLabel(panel, "pf", QRect(112 + kFieldWidth + kGap, y, kUnitWidth, kRowHeight), unit);
+}
+
+} // namespace
+
+TopLoadCSheet::TopLoadCSheet(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("TopLoadCSheet");
+    addNote(this);
+    addToroidDrawing(this);
+    addRows(this, kSizes, {
+        {"Dt", "TOCEdit1", "in", "TOCSpinButton1", "TOCLabel1"},
+        {"Dtc", "TOCEdit2", nullptr, "TOCSpinButton2", "TOCLabel2"},
+    });
+    // The unit of the second row hides with it.
+    addLabel(this, "in", QRect(kSizes.x + kSizes.captionWidth + kFieldWidth + 15 + kGap, kSizes.y + kRowPitch,
+                               kUnitWidth, kRowHeight), "TOCUnitLabel2");
+
+    QGroupBox* shape = addPanel(this, "Shape of Top Capacitor", kShapePanel);
+    addRadio(shape, "ToroidSelect", "Toroid ", QRect(10, 20, 80, 20));
+    addRadio(shape, "SphereSelect", "Sphere", QRect(92, 20, 80, 20));
+    addCheck(shape, "NoCap", "Copy To Secondary Sheet", QRect(176, 20, 180, 20));
+
+    QGroupBox* equations = addPanel(this, QString(), kEquationPanel);
+    addCaptionedRadio(equations, "BertPoolButton", "BertPoolLabel", QPoint(8, 8));
+    addCapacitanceRow(equations, nullptr, "TOCEdit3", nullptr, 30);
+    addCaptionedRadio(equations, "PhysicsButton", "PhysicsLabel", QPoint(8, 60));
+    addLabel(equations, QString(), QRect(8 + kRadioWidth + 2, 78, 300, 16), "PhysicsNoteLabel");
+    addCapacitanceRow(equations, "TOCCapacitanceLabel4", "TOCEdit4", "TOCUnitLabel4", 98);
+}
+
+} // namespace qv
