@@ -102,9 +102,10 @@ TPSpiceDlg::TPSpiceDlg(Calculator& calc, FileChooser& chooser, std::function<voi
       chooser_(chooser),
       scratchPadChanged_(std::move(scratchPadChanged)),
       simulatorProgram_(kNgspiceProgram),
-      resultsWindow_(std::make_unique<SimulationResultsWindow>())
+      resultsWindow_(new SimulationResultsWindow(this))
 {
     registerNetlistPictures();
+    resultsWindow_->setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("TPSpiceDlg"));
     setWindowTitle(QStringLiteral("PSpice Output"));
     setModal(false);
@@ -282,7 +283,7 @@ void TPSpiceDlg::launchSimulator(const std::string& path)
     simulator_ = std::make_unique<NgspiceSimulator>();
     simulator_->setProgramName(simulatorProgram_);
     resultsWindow_->follow(*simulator_);
-    connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_.get(), [window = resultsWindow_.get()] {
+    connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_, [window = resultsWindow_] {
         window->show();
         window->raise();
     });

@@ -83,9 +83,10 @@ private:
     std::string simulationFileName_;
     QString simulatorProgram_;
     bool launchFailed_ = false;
-    std::unique_ptr<SimulationResultsWindow> resultsWindow_;
-    // Declared after the results window so that it goes first: a run is never left reporting
-    // to a window that is gone.
+    // A window of its own, owned by this one: it goes with the program, never keeping it open.
+    SimulationResultsWindow* resultsWindow_;
+    // Goes before the results window (a child, deleted after the members), so a run never
+    // reports to a window that is gone.
     std::unique_ptr<NgspiceSimulator> simulator_;
 };
 

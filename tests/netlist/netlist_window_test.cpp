@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -247,6 +248,8 @@ private slots:
         QVERIFY(calc_->timerRunning);
         QVERIFY(dialog_->simulator()->isRunning());
         QVERIFY(dialog_->resultsWindow().isVisible());
+        QVERIFY(dialog_->resultsWindow().isWindow());
+        QVERIFY(cancelButton()->isVisible());
 
         QSignalSpy finished(dialog_->simulator(), &NgspiceSimulator::finished);
         QVERIFY(finished.wait(kSimulationTimeoutMs));
@@ -268,6 +271,42 @@ private slots:
         QVERIFY(calc_->timerRunning);
         QVERIFY(!dialog_->resultsWindow().isVisible());
         QCOMPARE(dialog_->simulationFileName(), path);
+
+        // Cancelling the next launch keeps the simulator of this one.
+        const NgspiceSimulator* last = dialog_->simulator();
+        chooser_.answer.reset();
+        dialog_->Button2Click();
+        QCOMPARE(dialog_->simulator(), last);
+        QVERIFY(calc_->timerRunning);
+    }
+
+    void cancelInTheResultsWindowStopsTheRunQuietly()
+    {
+        chooser_.answer = savedNetlist(NetlistModel::DistributedLadder);
+        dialog_->Button2Click();
+        QSignalSpy cancelled(dialog_->simulator(), &NgspiceSimulator::cancelled);
+        QTest::mouseClick(cancelButton(), Qt::LeftButton);
+        QVERIFY(cancelled.wait(kSimulationTimeoutMs));
+        QVERIFY(host_->messages.empty());
+        QVERIFY(!cancelButton()->isVisible());
+        QVERIFY(calc_->timerRunning);
+    }
+
+    void launchDuringARunReplacesIt()
+    {
+        const std::string ladder = savedNetlist(NetlistModel::DistributedLadder);
+        const std::string standard = savedNetlist(NetlistModel::StandardRlc);
+        chooser_.answer = ladder;
+        dialog_->Button2Click();
+        QPointer<NgspiceSimulator> first = dialog_->simulator();
+        QVERIFY(first->isRunning());
+        chooser_.answer = standard;
+        dialog_->Button2Click();
+        QVERIFY(first.isNull());
+        QSignalSpy finished(dialog_->simulator(), &NgspiceSimulator::finished);
+        QVERIFY(finished.wait(kSimulationTimeoutMs));
+        QVERIFY(host_->messages.empty());
+        QVERIFY(dialog_->resultsWindow().peakText().contains(QStringLiteral("node N04")));
     }
 
     void unreadableFileIsReportedOnce()
@@ -304,6 +343,8 @@ private:
     QPushButton* button(const char* name) const { return dialog_->findChild<QPushButton*>(QLatin1String(name)); }
     QRadioButton* radio(const QString& name) const { return dialog_->findChild<QRadioButton*>(name); }
     QRadioButton* radio(const char* name) const { return radio(QLatin1String(name)); }
+    // The results window's only button.
+    QPushButton* cancelButton() const { return dialog_->resultsWindow().findChild<QPushButton*>(); }
     QLabel* diagram(const QString& name) const { return dialog_->findChild<QLabel*>(name); }
 
     QStringList visibleDiagrams() const
