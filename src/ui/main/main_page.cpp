@@ -15,9 +15,13 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+// The pictures live in a static library; its resources are registered by hand.
+static void registerPictures() { Q_INIT_RESOURCE(resources); }
+
 namespace qv {
 
 namespace {
+constexpr int kWindowFontPixels = 11;
 constexpr QRect kSheetsArea{0, 0, 377, 321};
 constexpr QRect kLogoArea{0, 0, 377, 292};
 constexpr QRect kBeginButton{140, 296, 97, 24};
@@ -31,7 +35,11 @@ TMainPage::TMainPage(QWidget* parent)
     : QMainWindow(parent), mainLoopTimer_(new QTimer(this)), calc_(*this), dialogs_(this),
       binding_(calc_, [this] { refreshView(); }, [this](ControlId id, bool up) { spinClicked(id, up); })
 {
+    registerPictures();
     setObjectName("MainPage");
+    QFont small = font();
+    small.setPixelSize(kWindowFontPixels);
+    setFont(small);
     setWindowTitle(kWindowCaption);
     setWindowIcon(QIcon(kProgramIcon));
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -83,7 +91,8 @@ void TMainPage::buildSheets(QWidget* area)
     pages_->addTab(new ReferenceSheet, toQt(caption(Sheet::ReferenceSheet)));
     pages_->addTab(new SparkGapSheet, toQt(caption(Sheet::SparkGapSheet)));
     pages_->addTab(new PowerOutputSheet, toQt(caption(Sheet::TabSheet1)));
-    pages_->setUsesScrollButtons(false);
+    // Seven captions are wider than the sheets; the tabs scroll as a page control does.
+    pages_->setUsesScrollButtons(true);
     parameters_ = pages_->findChild<QListWidget*>("Parameters");
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0) calc_.form.activeSheet = static_cast<Sheet>(index);

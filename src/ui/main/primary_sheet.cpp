@@ -7,9 +7,9 @@
 namespace qv {
 
 namespace {
-constexpr Column kLeft{4, 6, 100};
-constexpr Column kRight{200, 6, 84};
-constexpr QRect kShapePanel{200, 138, 166, 150};
+constexpr Column kLeft{4, 6, 120};
+constexpr Column kRight{214, 6, 86};
+constexpr QRect kShapePanel{214, 132, 154, 154};
 } // namespace
 
 PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)
@@ -36,13 +36,14 @@ PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)
 
     // The panel's own title would be drawn in the group box's style; the heading is the form's.
     QGroupBox* panel = addPanel(this, QString(), kShapePanel);
-    addHeading(panel, "Coil Configuration ", QRect(8, 4, 150, 16));
+    addHeading(panel, "Coil Configuration ", QRect(8, 4, 140, 16));
     addRadio(panel, "FlatPrimary", "Flat", QRect(10, 24, 140, 20));
     addRadio(panel, "VerticalPrimary", "Vertical Helix", QRect(10, 46, 140, 20));
     addRadio(panel, "ConicalPrimary", "Inverse Cone", QRect(10, 68, 140, 20));
-    addLabel(panel, "Angle From Horizontal Plane", QRect(10, 94, 150, 16));
-    addField(panel, "PREdit12", QRect(10, 112, kFieldWidth, kRowHeight));
-    addLabel(panel, "degrees", QRect(10 + kFieldWidth + kGap, 112, 60, kRowHeight));
+    QLabel* angle = addLabel(panel, "Angle From Horizontal Plane", QRect(10, 90, 140, 30));
+    angle->setWordWrap(true);
+    addField(panel, "PREdit12", QRect(10, 122, kFieldWidth, kRowHeight));
+    addLabel(panel, "degrees", QRect(10 + kFieldWidth + kGap, 122, 60, kRowHeight));
 }
 
 } // namespace qv

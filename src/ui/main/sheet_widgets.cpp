@@ -81,7 +81,10 @@ void addRow(QWidget* sheet, Column column, int y, const Row& row)
         addSpin(sheet, row.spin, QPoint(x, y));
         x += SpinControl::kWidth;
     }
-    if (row.unit) addLabel(sheet, row.unit, QRect(x + kGap, y, kUnitWidth, kRowHeight));
+    if (row.unit) {
+        QLabel* unit = addLabel(sheet, row.unit, QRect(x + kGap, y, kUnitWidth, kRowHeight));
+        unit->resize(unit->sizeHint().width(), kRowHeight);
+    }
 }
 
 int addRows(QWidget* sheet, Column column, std::initializer_list<Row> rows)

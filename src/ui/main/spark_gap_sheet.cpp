@@ -7,10 +7,10 @@
 namespace qv {
 
 namespace {
-constexpr QRect kPanel{4, 4, 364, 286};
-constexpr Column kMotor{10, 48, 210};
-constexpr QRect kGapGroup{6, 74, 352, 144};
-constexpr Column kGapRows{6, 20, 210};
+constexpr QRect kPanel{4, 2, 364, 282};
+constexpr Column kMotor{10, 36, 216};
+constexpr QRect kGapGroup{6, 62, 352, 146};
+constexpr Column kGapRows{6, 22, 216};
 constexpr Column kBottom{10, 0, 120};
 } // namespace
 

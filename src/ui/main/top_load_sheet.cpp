@@ -10,11 +10,11 @@
 namespace qv {
 
 namespace {
-constexpr QRect kNote{4, 4, 162, 60};
-constexpr QRect kToroidDrawing{168, 4, 200, 100};
-constexpr Column kSizes{4, 68, 44};
-constexpr QRect kShapePanel{4, 108, 364, 46};
-constexpr QRect kEquationPanel{4, 158, 364, 132};
+constexpr QRect kNote{4, 2, 162, 58};
+constexpr QRect kToroidDrawing{168, 2, 200, 100};
+constexpr Column kSizes{4, 58, 44};
+constexpr QRect kShapePanel{4, 106, 364, 44};
+constexpr QRect kEquationPanel{4, 152, 364, 130};
 constexpr int kRadioWidth = 18;
 
 constexpr const char* kNoteText =
@@ -77,14 +77,14 @@ TopLoadCSheet::TopLoadCSheet(QWidget* parent) : QWidget(parent)
     QGroupBox* shape = addPanel(this, "Shape of Top Capacitor", kShapePanel);
     addRadio(shape, "ToroidSelect", "Toroid ", QRect(10, 20, 80, 20));
     addRadio(shape, "SphereSelect", "Sphere", QRect(92, 20, 80, 20));
-    addCheck(shape, "NoCap", "Copy To Secondary Sheet", QRect(176, 20, 180, 20));
+    addCheck(shape, "NoCap", "Copy To Secondary Sheet", QRect(176, 20, 182, 20));
 
     QGroupBox* equations = addPanel(this, QString(), kEquationPanel);
-    addCaptionedRadio(equations, "BertPoolButton", "BertPoolLabel", QPoint(8, 8));
-    addCapacitanceRow(equations, nullptr, "TOCEdit3", nullptr, 30);
-    addCaptionedRadio(equations, "PhysicsButton", "PhysicsLabel", QPoint(8, 60));
-    addLabel(equations, QString(), QRect(8 + kRadioWidth + 2, 78, 300, 16), "PhysicsNoteLabel");
-    addCapacitanceRow(equations, "TOCCapacitanceLabel4", "TOCEdit4", "TOCUnitLabel4", 98);
+    addCaptionedRadio(equations, "BertPoolButton", "BertPoolLabel", QPoint(8, 6));
+    addCapacitanceRow(equations, nullptr, "TOCEdit3", nullptr, 26);
+    addCaptionedRadio(equations, "PhysicsButton", "PhysicsLabel", QPoint(8, 56));
+    addLabel(equations, QString(), QRect(8 + kRadioWidth + 2, 74, 300, 16), "PhysicsNoteLabel");
+    addCapacitanceRow(equations, "TOCCapacitanceLabel4", "TOCEdit4", "TOCUnitLabel4", 94);
 }
 
 } // namespace qv

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QAbstractScrollArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -366,6 +367,34 @@ private slots:
         for (std::size_t i = 0; i < kFieldCount; ++i) check(name(static_cast<FieldId>(i)));
         for (std::size_t i = 0; i < kOptionCount; ++i) check(name(static_cast<OptionId>(i)));
         for (std::size_t i = 0; i < kControlCount; ++i) check(name(static_cast<ControlId>(i)));
+    }
+
+    // Nothing on a sheet is cut off: every control lies inside its parent, and every caption
+    // has the room its text needs.
+    void sheetsShowEveryCaptionWhole()
+    {
+        begin();
+        auto* pages = widget<QTabWidget>("MainPages");
+        QStringList faults;
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            page->Main_Loop1();
+            QWidget* sheet = pages->widget(i);
+            for (QWidget* w : sheet->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(sheet) || qobject_cast<QAbstractScrollArea*>(w->parentWidget())) continue;
+                if (w->parentWidget()->inherits("QAbstractScrollArea")) continue;
+                const auto* text = qobject_cast<QLabel*>(w);
+                const QString where = sheet->objectName() + "/" + w->objectName() + " " + w->metaObject()->className() +
+                                      (text ? " \"" + text->text() + "\"" : QString());
+                if (!w->parentWidget()->rect().contains(w->geometry())) faults << where + " is clipped";
+                const auto* label = qobject_cast<QLabel*>(w);
+                const bool isText = (label && label->pixmap().isNull() && !label->wordWrap()) ||
+                                    qobject_cast<QAbstractButton*>(w);
+                if (isText && w->sizeHint().width() > w->width())
+                    faults << where + QString(" needs %1 px, has %2").arg(w->sizeHint().width()).arg(w->width());
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 
     void dialogFiltersInQtNotation_data()
