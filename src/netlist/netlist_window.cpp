@@ -160,7 +160,8 @@ QWidget* TPSpiceDlg::makeDiagramPanel()
         pictureLayout->addWidget(image);
         diagrams_[i] = image;
     }
-    scroll->setWidget(pictures); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the scroll box owns the pictures and their layout
+    // The scroll box owns the pictures and their layout.
+    scroll->setWidget(pictures); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
     scroll->setWidgetResizable(true);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
