@@ -2,6 +2,7 @@
 
 #include "deck_lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -40,16 +41,26 @@ void findPeak(SimulationResult& result)
     result.peakTopVolts = std::abs(result.peakTopVolts);
 }
 
+// The two coupled modes of a spark-gap coil, f / sqrt(1 + k) and f / sqrt(1 - k), lie within a
+// factor of two of each other for any coupling a coil is built with (k below 0.6). Peaks farther
+// from the strongest one are the ladder's own higher resonances or numerical noise, not a mode.
+constexpr double kModeSeparationLimit = 2.0;
+constexpr std::size_t kPeaksConsidered = 32;
+
 void findModes(SimulationResult& result)
 {
     result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts);
-    const auto peaks = strongestPeaks(result.topSpectrum, 2);
-    if (peaks.size() < 2) {
-        result.modeLowHz = result.modeHighHz = std::numeric_limits<double>::quiet_NaN();
-        return;
-    }
-    result.modeLowHz = std::min(peaks[0].frequencyHz, peaks[1].frequencyHz);
-    result.modeHighHz = std::max(peaks[0].frequencyHz, peaks[1].frequencyHz);
+    result.modeLowHz = result.modeHighHz = std::numeric_limits<double>::quiet_NaN();
+    const auto peaks = strongestPeaks(result.topSpectrum, kPeaksConsidered);
+    if (peaks.size() < 2) return;
+    const double strongestHz = peaks.front().frequencyHz;
+    const auto partner = std::find_if(peaks.begin() + 1, peaks.end(), [&](const SpectralPeak& p) {
+        const double ratio = p.frequencyHz / strongestHz;
+        return ratio < kModeSeparationLimit && ratio > 1 / kModeSeparationLimit;
+    });
+    if (partner == peaks.end()) return;
+    result.modeLowHz = std::min(strongestHz, partner->frequencyHz);
+    result.modeHighHz = std::max(strongestHz, partner->frequencyHz);
 }
 
 } // namespace
