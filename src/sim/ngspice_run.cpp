@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace qv {
@@ -66,14 +67,28 @@ QStringList ngspiceArguments(const QString& rawPath)
 
 std::string firstErrorLine(std::string_view output)
 {
-    for (const auto& line : deck::splitLines(output)) {
+    // ngspice introduces some faults with a heading ("Error on line 25 or its substitute:") whose
+    // line number counts the translated deck; the statement and the reason follow on their own lines.
+    constexpr std::size_t kLinesAfterAHeading = 2;
+    const auto lines = deck::splitLines(output);
+    const auto isFault = [](const std::string& line) {
         const std::string lower = deck::toLower(line);
-        for (const auto word : kFaultWords) {
-            if (lower.find(word) != std::string::npos)
-                return trimmed(line);
-        }
+        return std::any_of(std::begin(kFaultWords), std::end(kFaultWords),
+                           [&](const auto word) { return lower.find(word) != std::string::npos; });
+    };
+    const auto fault = std::find_if(lines.begin(), lines.end(), isFault);
+    if (fault == lines.end()) return {};
+    std::string reason = trimmed(*fault);
+    if (reason.empty() || reason.back() != ':') return reason;
+    reason.pop_back();
+    std::size_t added = 0;
+    for (auto next = fault + 1; next != lines.end() && added < kLinesAfterAHeading; ++next) {
+        const std::string text = trimmed(*next);
+        if (text.empty()) continue;
+        reason += ": " + text;
+        ++added;
     }
-    return {};
+    return reason;
 }
 
 SimulationOutcome interpretRun(const NgspiceDeck& deck, const ProcessEnd& end, const QString& rawPath)

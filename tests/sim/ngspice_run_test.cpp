@@ -60,6 +60,10 @@ TEST(NgspiceRun, ConsoleErrorLineIsTheFirstThatReportsAFault)
     EXPECT_EQ(firstErrorLine("Note: fine\n\nError on line 13 : l1_tx1 n02 0 banana\nError again\n"),
               "Error on line 13 : l1_tx1 n02 0 banana");
     EXPECT_EQ(firstErrorLine("Circuit: x\nNo. of Data Rows : 5\n"), "");
+    // A heading alone names neither the statement nor the reason: both follow it.
+    EXPECT_EQ(firstErrorLine("Error on line 25 or its substitute:\n  c_c1 0 n01 banana\n\nunknown parameter (banana)\n"
+                             "Simulation interrupted\n"),
+              "Error on line 25 or its substitute: c_c1 0 n01 banana: unknown parameter (banana)");
 }
 
 class NgspiceSimulatorTest : public ::testing::Test {
