@@ -44,6 +44,13 @@ private:
     QColor colour(const char* field) { return widget<QLineEdit>(field)->palette().color(QPalette::Base); }
     std::string path(const char* name) { return dir.filePath(name).toStdString(); }
     // Clicks near the left end, where a radio button's indicator is.
+    static QString describe(const QWidget* w)
+    {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const QRect g = w->geometry();
+        return w->objectName() + (label ? " \"" + label->text() + "\"" : QString(" ") + w->metaObject()->className()) +
+               QString(" at %1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+    }
     void click(const char* name)
     {
         QWidget* w = widget(name);
@@ -392,6 +399,30 @@ private slots:
                                     qobject_cast<QAbstractButton*>(w);
                 if (isText && w->sizeHint().width() > w->width())
                     faults << where + QString(" needs %1 px, has %2").arg(w->sizeHint().width()).arg(w->width());
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    // No control covers another; only the Power Output photograph lies under its caption.
+    void sheetControlsDoNotOverlap()
+    {
+        begin();
+        auto* pages = widget<QTabWidget>("MainPages");
+        QStringList faults;
+        for (int i = 0; i < pages->count(); ++i) {
+            QWidget* sheet = pages->widget(i);
+            QList<QWidget*> parents = sheet->findChildren<QWidget*>();
+            parents << sheet;
+            for (QWidget* parent : parents) {
+                if (parent->inherits("QAbstractScrollArea") || parent->inherits("QAbstractSpinBox")) continue;
+                QList<QWidget*> shown;
+                for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    if (w->isVisibleTo(sheet) && w->objectName() != "PowerOutputPhoto" && !w->isWindow()) shown << w;
+                for (qsizetype a = 0; a < shown.size(); ++a)
+                    for (qsizetype b = a + 1; b < shown.size(); ++b)
+                        if (shown[a]->geometry().intersects(shown[b]->geometry()))
+                            faults << sheet->objectName() + ": " + describe(shown[a]) + " overlaps " + describe(shown[b]);
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
