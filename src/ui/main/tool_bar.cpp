@@ -51,7 +51,7 @@ ToolBarButtons fillToolBar(QToolBar* bar)
     b.print = addButton(bar, {"PrintButton", "", "Print Design Information", "document-print", ":/icons/print.png"});
     bar->addSeparator();
     b.about = addButton(bar, {"AboutButton", "", "About Quorvane", "help-about", ":/icons/about.png"});
-    b.credits = addButton(bar, {"BitBtn1", "Credits", "Show Credits Box", "", ""});
+    b.credits = addButton(bar, {"BitBtn1", "Credits", "Show Credits Box", "", ":/icons/quorvane-32.png"});
     b.help = addButton(bar, {"BitBtn2", "Help", "Help", "help-contents", ""});
     bar->addSeparator();
     b.netlist = addButton(bar, {"SpeedButton1", "", "PSpice", "", ":/icons/netlist.png"});
