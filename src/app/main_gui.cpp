@@ -1,10 +1,30 @@
-// The calculator's window program: the main window, shown until it is closed. Closing it ends
-// the program at once, without asking whether the design should be saved.
+// The calculator's window program: the main window and the windows its tool bar opens, each
+// created once at start and hidden until shown. Closing the main window ends the program at once,
+// without asking whether the design should be saved.
 
 #include "main_page.h"
+#include "netlist/netlist_window.h"
+#include "qt_file_chooser.h"
+#include "ui/aux/about_box.h"
+#include "ui/aux/credits_box.h"
+#include "ui/aux/help_window.h"
+#include "ui/aux/inch_mm_dialog.h"
+#include "ui/aux/report_printer.h"
 
 #include <QApplication>
 #include <QIcon>
+
+namespace {
+
+// Brings a window that is already open to the front rather than opening a second one.
+void showNotModal(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -12,7 +32,24 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationDisplayName("Quorvane");
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
+
     qv::TMainPage page;
+    qv::Calculator& calc = page.calculator();
+    qv::TAboutBox about(&page);
+    qv::TCreditsBox credits(&page);
+    qv::QtFileChooser netlistDialogs(&page);
+    qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); }, &page);
+    qv::TInchMMDlg converter(*calc.host, &page);
+    qv::HelpWindow help(&page);
+
+    page.setToolHooks({
+        .about = [&about] { about.showAbout(); },
+        .credits = [&credits] { credits.showCredits(); },
+        .help = [&help] { help.showContents(); },
+        .netlist = [&netlist] { showNotModal(netlist); },
+        .converter = [&converter] { converter.showConverter(); },
+        .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
+    });
     page.show();
     return QApplication::exec();
 }

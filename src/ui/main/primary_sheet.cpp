@@ -9,7 +9,8 @@ namespace qv {
 namespace {
 constexpr Column kLeft{4, 6, 120};
 constexpr Column kRight{214, 6, 86};
-constexpr QRect kShapePanel{214, 132, 154, 154};
+// The shape panel spans the sheet below both columns, so the shapes keep their full captions.
+constexpr QRect kShapePanel{4, 200, 366, 92};
 } // namespace
 
 PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)
@@ -37,13 +38,13 @@ PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)
     // The panel's own title would be drawn in the group box's style; the heading is the form's.
     QGroupBox* panel = addPanel(this, QString(), kShapePanel);
     addHeading(panel, "Coil Configuration ", QRect(8, 4, 140, 16));
-    addRadio(panel, "FlatPrimary", "Flat", QRect(10, 24, 140, 20));
-    addRadio(panel, "VerticalPrimary", "Vertical Helix", QRect(10, 46, 140, 20));
-    addRadio(panel, "ConicalPrimary", "Inverse Cone", QRect(10, 68, 140, 20));
-    QLabel* angle = addLabel(panel, "Angle From Horizontal Plane", QRect(10, 90, 140, 30));
+    addRadio(panel, "FlatPrimary", "Flat Archimedes Spiral", QRect(10, 22, 190, 20));
+    addRadio(panel, "VerticalPrimary", "Vertical Helix", QRect(10, 44, 190, 20));
+    addRadio(panel, "ConicalPrimary", "Inverse Conical \"Saucer\"", QRect(10, 66, 190, 20));
+    QLabel* angle = addLabel(panel, "Angle From Horizontal Plane", QRect(210, 22, 150, 30));
     angle->setWordWrap(true);
-    addField(panel, "PREdit12", QRect(10, 122, kFieldWidth, kRowHeight));
-    addLabel(panel, "degrees", QRect(10 + kFieldWidth + kGap, 122, 60, kRowHeight));
+    addField(panel, "PREdit12", QRect(210, 56, kFieldWidth, kRowHeight));
+    addLabel(panel, "degrees", QRect(210 + kFieldWidth + kGap, 56, 60, kRowHeight));
 }
 
 } // namespace qv

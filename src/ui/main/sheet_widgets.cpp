@@ -75,8 +75,11 @@ void addRow(QWidget* sheet, Column column, int y, const Row& row)
     if (*row.caption || row.captionName)
         addLabel(sheet, row.caption, QRect(x, y, column.captionWidth, kRowHeight), row.captionName);
     x += column.captionWidth;
-    addField(sheet, row.field, QRect(x, y, kFieldWidth, kRowHeight));
-    x += kFieldWidth;
+    // A result without a unit (the LC products) takes the unit's room: its values run longer.
+    const bool unitless = !row.unit && !row.spin;
+    const int fieldWidth = unitless ? kWideFieldWidth : kFieldWidth;
+    addField(sheet, row.field, QRect(x, y, fieldWidth, kRowHeight));
+    x += fieldWidth;
     if (row.spin) {
         addSpin(sheet, row.spin, QPoint(x, y));
         x += SpinControl::kWidth;

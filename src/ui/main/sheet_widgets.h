@@ -18,6 +18,8 @@ class SpinControl;
 inline constexpr int kRowHeight = 21;
 inline constexpr int kRowPitch = 24;
 inline constexpr int kFieldWidth = 58;
+// Nine characters: "%7.4f" of an LC product in the thousands, "%8.4f" of a capacitance in the hundreds.
+inline constexpr int kWideFieldWidth = 72;
 inline constexpr int kUnitWidth = 22;
 inline constexpr int kGap = 3;
 

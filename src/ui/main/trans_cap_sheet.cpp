@@ -38,9 +38,10 @@ TransCapSheet::TransCapSheet(QWidget* parent) : QWidget(parent)
 
     const int bottom = y + 12;
     addLabel(this, "Recommended Power Factor Correction Capacitor", QRect(kLeft.x, bottom, 300, 16));
-    addField(this, "TCEdit5", QRect(kLeft.x, bottom + 18, kFieldWidth, kRowHeight));
-    addLabel(this, "uF", QRect(kLeft.x + kFieldWidth + kGap, bottom + 18, kUnitWidth, kRowHeight));
-    addRow(this, Column{kLeft.x + 96, bottom + 18, 120}, bottom + 18,
+    constexpr int kPfcFieldWidth = kWideFieldWidth;
+    addField(this, "TCEdit5", QRect(kLeft.x, bottom + 18, kPfcFieldWidth, kRowHeight));
+    addLabel(this, "uF", QRect(kLeft.x + kPfcFieldWidth + kGap, bottom + 18, kUnitWidth, kRowHeight));
+    addRow(this, Column{kLeft.x + kPfcFieldWidth + 2 * kGap + kUnitWidth + 6, bottom + 18, 120}, bottom + 18,
            {"For A PFC Rating Of", "TCEdit7", "%", "TCSpinButton5"});
 }
 
