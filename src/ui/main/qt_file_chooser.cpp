@@ -24,17 +24,17 @@ std::optional<std::string> QtFileChooser::chooseFileToOpen(const FileDialogSpec&
 
 std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec& dialog) { return choose(dialog, true); }
 
-std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& spec, bool save)
+std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, bool save)
 {
-    QFileDialog dialog(parent_, QString::fromStdString(spec.title));
+    QFileDialog dialog(parent_, QString::fromStdString(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Neither dialog asks before overwriting, nor insists that the file exists.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(qtNameFilters(spec.filter));
-    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
-    if (!spec.initialName.empty()) dialog.selectFile(QString::fromLocal8Bit(spec.initialName.c_str()));
+    dialog.setNameFilters(qtNameFilters(request.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (!request.initialName.empty()) dialog.selectFile(QString::fromLocal8Bit(request.initialName.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
 }

@@ -17,17 +17,17 @@ struct ButtonSpec {
     const char* fallbackIcon;
 };
 
-QToolButton* addButton(QToolBar* bar, const ButtonSpec& spec)
+QToolButton* addButton(QToolBar* bar, const ButtonSpec& entry)
 {
     auto* button = new QToolButton(bar);
-    button->setObjectName(spec.name);
-    button->setIcon(QIcon::fromTheme(spec.themeIcon, QIcon(spec.fallbackIcon)));
+    button->setObjectName(entry.name);
+    button->setIcon(QIcon::fromTheme(entry.themeIcon, QIcon(entry.fallbackIcon)));
     button->setIconSize(QSize(kIconPixels, kIconPixels));
-    if (*spec.caption) {
-        button->setText(spec.caption);
+    if (*entry.caption) {
+        button->setText(entry.caption);
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
-    if (*spec.hint) button->setToolTip(spec.hint);
+    if (*entry.hint) button->setToolTip(entry.hint);
     button->setFocusPolicy(Qt::NoFocus);
     bar->addWidget(button);
     return button;
