@@ -45,25 +45,35 @@ void findPeak(SimulationResult& result)
 // factor of two of each other for any coupling a coil is built with (k below 0.6). Peaks farther
 // from the strongest one are the ladder's own higher resonances or numerical noise, not a mode.
 constexpr double kModeSeparationLimit = 2.0;
+// Energy sloshes between the two modes, so both carry a good part of it; a bump of a few per cent
+// beside a single broad peak (a heavily damped ring-down) is no second mode.
+constexpr double kWeakestModeShare = 0.1;
 constexpr std::size_t kPeaksConsidered = 32;
 
 void findModes(SimulationResult& result)
 {
     result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts);
-    result.modeLowHz = result.modeHighHz = std::numeric_limits<double>::quiet_NaN();
-    const auto peaks = strongestPeaks(result.topSpectrum, kPeaksConsidered);
-    if (peaks.size() < 2) return;
-    const double strongestHz = peaks.front().frequencyHz;
-    const auto partner = std::find_if(peaks.begin() + 1, peaks.end(), [&](const SpectralPeak& p) {
-        const double ratio = p.frequencyHz / strongestHz;
-        return ratio < kModeSeparationLimit && ratio > 1 / kModeSeparationLimit;
-    });
-    if (partner == peaks.end()) return;
-    result.modeLowHz = std::min(strongestHz, partner->frequencyHz);
-    result.modeHighHz = std::max(strongestHz, partner->frequencyHz);
+    const CoupledModes modes = coupledModes(result.topSpectrum);
+    result.modeLowHz = modes.lowHz;
+    result.modeHighHz = modes.highHz;
 }
 
 } // namespace
+
+CoupledModes coupledModes(const Spectrum& spectrum)
+{
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    const auto peaks = strongestPeaks(spectrum, kPeaksConsidered);
+    if (peaks.size() < 2) return {kNone, kNone};
+    const SpectralPeak& strongest = peaks.front();
+    const auto partner = std::find_if(peaks.begin() + 1, peaks.end(), [&](const SpectralPeak& p) {
+        const double ratio = p.frequencyHz / strongest.frequencyHz;
+        return ratio < kModeSeparationLimit && ratio > 1 / kModeSeparationLimit &&
+               p.magnitude >= kWeakestModeShare * strongest.magnitude;
+    });
+    if (partner == peaks.end()) return {kNone, kNone};
+    return {std::min(strongest.frequencyHz, partner->frequencyHz), std::max(strongest.frequencyHz, partner->frequencyHz)};
+}
 
 SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& deck)
 {

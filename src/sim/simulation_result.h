@@ -32,6 +32,14 @@ struct SimulationOutcome {
     std::string errorMessage; // plain words when result is empty
 };
 
+// The two coupled modes of primary and secondary in a spectrum of the top voltage, lower first;
+// both NaN when the spectrum shows no such pair.
+struct CoupledModes {
+    double lowHz;
+    double highHz;
+};
+CoupledModes coupledModes(const Spectrum& spectrum);
+
 // Picks the transient plot out of a raw file and derives the result for the deck
 // it was run from.
 SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& deck);

@@ -1,3 +1,4 @@
+#include "simulation_result.h"
 #include "spectrum.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,32 @@ TEST(Spectrum, FlatOrTooShortSignalsHaveNoPeaks)
     EXPECT_TRUE(amplitudeSpectrum({1.0, 1.0}, {1.0, 2.0}).magnitude.empty());
     const Spectrum flat = amplitudeSpectrum({0.0, 1.0, 2.0, 3.0}, {5.0, 5.0, 5.0, 5.0});
     EXPECT_TRUE(strongestPeaks(flat, 2).empty());
+}
+
+
+// Two tones over the 10 ms of a netlist, evenly sampled at 0.1 us.
+Spectrum spectrumOfTones(double firstHz, double firstAmplitude, double secondHz, double secondAmplitude)
+{
+    std::vector<double> t;
+    std::vector<double> v;
+    for (double now = 0.0; now < 10e-3; now += 0.1e-6) {
+        t.push_back(now);
+        v.push_back(firstAmplitude * std::sin(2 * std::numbers::pi * firstHz * now) +
+                    secondAmplitude * std::sin(2 * std::numbers::pi * secondHz * now));
+    }
+    return amplitudeSpectrum(t, v);
+}
+
+TEST(CoupledModes, ThePairLiesWithinAFactorOfTwoAndCarriesComparableEnergy)
+{
+    const CoupledModes coil = coupledModes(spectrumOfTones(96.0e3, 2.0, 86.8e3, 3.0));
+    EXPECT_NEAR(coil.lowHz, 86.8e3, 50.0) << "lower mode first, whichever is stronger";
+    EXPECT_NEAR(coil.highHz, 96.0e3, 50.0);
+
+    // A ladder's own resonance far above the coil is no coupled mode.
+    EXPECT_TRUE(std::isnan(coupledModes(spectrumOfTones(90.9e3, 3.0, 3.65e6, 1.0)).lowHz));
+    // Nor is a bump of a few per cent beside a single damped peak.
+    EXPECT_TRUE(std::isnan(coupledModes(spectrumOfTones(84.5e3, 3.0, 123.8e3, 0.06)).highHz));
 }
 
 } // namespace

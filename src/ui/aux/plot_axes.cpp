@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kLeftMarginPixels = 64;
 constexpr int kRightMarginPixels = 30;
-constexpr int kTopMarginPixels = 10;
+constexpr int kTopMarginPixels = 20; // room for the plot title above the traces
 constexpr int kBottomMarginPixels = 40;
 
 } // namespace
@@ -64,7 +64,7 @@ void drawAxes(QPainter& painter, const QRect& plotArea, const AxisRange& x, cons
     painter.drawRect(plotArea);
     painter.drawText(QRect(plotArea.left(), plotArea.bottom() + textHeight + 2, plotArea.width(), textHeight),
                      Qt::AlignHCenter, xTitle);
-    painter.drawText(QRect(plotArea.left() + 4, plotArea.top() + 2, plotArea.width(), textHeight), Qt::AlignLeft, yTitle);
+    painter.drawText(QRect(plotArea.left(), plotArea.top() - textHeight - 2, plotArea.width(), textHeight), Qt::AlignLeft, yTitle);
 }
 
 } // namespace qv

@@ -121,7 +121,10 @@ void SimulationResultsWindow::showResult(const SimulationResult& result)
                             .arg(QString::fromStdString(result.topNode))
                             .arg(result.peakTopVolts / kVoltsPerKilovolt, 0, 'f', 1)
                             .arg(result.peakTopSeconds * kMicrosecondsPerSecond, 0, 'f', 1));
-    modesLabel_->setText(tr("Coupled modes: %1 and %2").arg(kilohertz(result.modeLowHz), kilohertz(result.modeHighHz)));
+    // A ring-down damped within a few cycles shows one broad peak: no pair of modes to name.
+    modesLabel_->setText(std::isfinite(result.modeLowHz)
+                             ? tr("Coupled modes: %1 and %2").arg(kilohertz(result.modeLowHz), kilohertz(result.modeHighHz))
+                             : tr("Coupled modes: no pair resolved in this run"));
     statusLabel_->setStyleSheet({});
     statusLabel_->setText(tr("%1 points; tank voltage across %2. Wheel zooms, drag pans, double click shows all.")
                               .arg(result.timeSeconds.size())

@@ -75,10 +75,13 @@ void SpectrumPlot::paintEvent(QPaintEvent*)
         const double hz = modesHz_[i];
         const double px = area.left() + hz / kHzPerKhz / x.span() * area.width();
         painter.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
-        // One text row per mode: the two modes lie too close for labels side by side.
-        const double row = static_cast<double>(i + 2) * painter.fontMetrics().height();
-        painter.drawText(QPointF(px + 4, area.top() + row),
-                         QString::number(hz / kHzPerKhz, 'f', 2) + tr(" kHz"));
+        // The lower mode is labelled left of its line, the upper one right of it, so neither label
+        // runs into the other mode's line.
+        const QString label = QString::number(hz / kHzPerKhz, 'f', 2) + tr(" kHz");
+        const double row = 2.0 * painter.fontMetrics().height();
+        const double labelWidth = painter.fontMetrics().horizontalAdvance(label);
+        const double labelX = i == 0 ? px - 4 - labelWidth : px + 4;
+        painter.drawText(QPointF(labelX, area.top() + row), label);
     }
 }
 
