@@ -2,7 +2,7 @@
 
 #include "core/calculator.h"
 #include "core/host.h"
-#include "step_arrows.h"
+#include "ui/spin_control/spin_control.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -35,10 +35,10 @@ TInchMMDlg::TInchMMDlg(Host& host, QWidget* parent) : QDialog(parent), host_(hos
         edit->setObjectName(QString::fromLatin1(r.editName));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kEditWidthChars);
         edit->installEventFilter(this);
-        auto* spin = new StepArrows(this);
+        auto* spin = new SpinControl(this);
         spin->setObjectName(QString::fromLatin1(r.spinName));
-        connect(spin, &StepArrows::upClicked, this, [this, q] { spinClick(q, SpinDirection::Up); });
-        connect(spin, &StepArrows::downClicked, this, [this, q] { spinClick(q, SpinDirection::Down); });
+        connect(spin, &SpinControl::upClicked, this, [this, q] { spinClick(q, SpinDirection::Up); });
+        connect(spin, &SpinControl::downClicked, this, [this, q] { spinClick(q, SpinDirection::Down); });
         auto* unit = new QLabel(QString::fromLatin1(r.unitLabel), this);
 
         const int row = static_cast<int>(i) / 2;

@@ -15,7 +15,7 @@ class QPushButton;
 namespace qv {
 
 class Host;
-class StepArrows;
+class SpinControl;
 
 class TInchMMDlg : public QDialog {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
 
     const UnitConverter& converter() const { return converter_; }
     QLineEdit* edit(Quantity q) const { return edits_[static_cast<std::size_t>(q)]; }
-    StepArrows* spinButton(Quantity q) const { return spins_[static_cast<std::size_t>(q)]; }
+    SpinControl* spinButton(Quantity q) const { return spins_[static_cast<std::size_t>(q)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,7 +47,7 @@ private:
     Host& host_;
     UnitConverter converter_;
     std::array<QLineEdit*, kQuantityCount> edits_{};
-    std::array<StepArrows*, kQuantityCount> spins_{};
+    std::array<SpinControl*, kQuantityCount> spins_{};
     QPushButton* calculateButton_ = nullptr;
 };
 

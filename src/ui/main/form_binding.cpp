@@ -2,7 +2,7 @@
 
 #include "core/input_fields.h"
 #include "field_edit.h"
-#include "spin_control.h"
+#include "ui/spin_control/spin_control.h"
 
 #include <QAbstractButton>
 #include <QLabel>

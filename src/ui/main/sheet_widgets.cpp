@@ -1,7 +1,7 @@
 #include "sheet_widgets.h"
 
 #include "field_edit.h"
-#include "spin_control.h"
+#include "ui/spin_control/spin_control.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

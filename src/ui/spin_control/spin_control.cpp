@@ -103,10 +103,6 @@ void SpinControl::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-} // namespace qv
-
-namespace qv {
-
 void SpinControl::hideEvent(QHideEvent* event)
 {
     release();

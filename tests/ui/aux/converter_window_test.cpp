@@ -3,14 +3,13 @@
 
 #include "core/host.h"
 #include "ui/aux/inch_mm_dialog.h"
-#include "ui/aux/step_arrows.h"
+#include "ui/spin_control/spin_control.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolButton>
 
 #include <map>
 
@@ -25,6 +24,13 @@ public:
     }
     QStringList messages;
 };
+
+// The centre of a spin control's upper (up) or lower (down) half, where a press steps.
+QPoint arrowCentre(const SpinControl& spin, bool up)
+{
+    const int quarter = spin.height() / 4;
+    return {spin.width() / 2, up ? quarter : spin.height() - quarter};
+}
 
 const std::map<QString, Quantity> kFieldsByPrefix = {
     {QStringLiteral("In"), Quantity::Inches},   {QStringLiteral("Mm"), Quantity::Millimetres},
@@ -57,8 +63,8 @@ private:
                 QVERIFY(focused);
                 QTest::keyClick(focused, verb == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Tab);
             } else {
-                StepArrows* spin = dialog.spinButton(kFieldsByPrefix.at(parts[1]));
-                QTest::mouseClick(verb == QLatin1String("up") ? spin->upArrow() : spin->downArrow(), Qt::LeftButton);
+                SpinControl* spin = dialog.spinButton(kFieldsByPrefix.at(parts[1]));
+                QTest::mouseClick(spin, Qt::LeftButton, {}, arrowCentre(*spin, verb == QLatin1String("up")));
             }
         }
     }
@@ -140,14 +146,15 @@ private slots:
 
     void holdingAnArrowRepeats()
     {
-        QToolButton* up = dialog_->spinButton(Quantity::Feet)->upArrow();
-        QTest::mousePress(up, Qt::LeftButton);
-        QTest::qWait(StepArrows::kFirstRepeatMs + 2 * StepArrows::kRepeatMs + 50);
-        QTest::mouseRelease(up, Qt::LeftButton);
+        SpinControl* spin = dialog_->spinButton(Quantity::Feet);
+        const QPoint up = arrowCentre(*spin, true);
+        QTest::mousePress(spin, Qt::LeftButton, {}, up);
+        QTest::qWait(SpinControl::kFirstRepeatMs + 2 * SpinControl::kRepeatMs + 50);
+        QTest::mouseRelease(spin, Qt::LeftButton, {}, up);
         const double held = dialog_->converter().value(Quantity::Feet);
         // One step at the press and at least two repeats; the exact count depends on the timer.
         QVERIFY2(held >= 1.0 + 3 * 0.1 - 1e-9, qPrintable(QString::number(held)));
-        QTest::qWait(3 * StepArrows::kRepeatMs);
+        QTest::qWait(3 * SpinControl::kRepeatMs);
         QCOMPARE(dialog_->converter().value(Quantity::Feet), held);
     }
 

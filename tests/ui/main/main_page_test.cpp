@@ -4,7 +4,7 @@
 #include "field_edit.h"
 #include "main_page.h"
 #include "qt_file_chooser.h"
-#include "spin_control.h"
+#include "ui/spin_control/spin_control.h"
 #include "window_fixture.h"
 
 #include <QFile>
