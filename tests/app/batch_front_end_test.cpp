@@ -1,5 +1,6 @@
 // The batch front end's contract: actions left to right, field listing, messages, exit codes.
 #include "app/batch_front_end.h"
+#include "app/batch_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,8 @@
 namespace qv {
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-BatchRun run(std::vector<std::string> arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runBatch(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using batch_test::BatchRun;
+using batch_test::run;
 
 std::map<std::string, std::string> fields(const std::string& listing)
 {

@@ -1,6 +1,7 @@
 // The primary stage, spark gap and spin buttons end to end through quorvane-calc's actions.
 
 #include "app/batch_front_end.h"
+#include "app/batch_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,8 @@
 namespace qv {
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-BatchRun run(std::vector<std::string> arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runBatch(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using batch_test::BatchRun;
+using batch_test::run;
 
 // The text --fields printed for one field.
 std::string field(const BatchRun& r, const std::string& name)
