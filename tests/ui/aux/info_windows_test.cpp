@@ -108,7 +108,9 @@ private slots:
                                     "reference.html", "sparkgap.html", "output.html", "tools.html"};
         const QString contents = page(QStringLiteral("index.html"));
         for (const QString& sheet : sheets) QVERIFY2(contents.contains(sheet), qPrintable(sheet));
-        for (const QString& name : QStringList(sheets) << QStringLiteral("index.html")) {
+        // A named list: a range over the reference that operator<< returns would outlive its copy.
+        const QStringList pages = QStringList(sheets) << QStringLiteral("index.html");
+        for (const QString& name : pages) {
             const QString text = page(name);
             QVERIFY2(text.contains(QStringLiteral("<h1>")), qPrintable(name));
             for (const auto& match : link.globalMatch(text))
