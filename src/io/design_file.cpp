@@ -4,7 +4,7 @@
 #include "core/calculator.h"
 #include "core/number_parser.h"
 #include "io/file_bytes.h"
-#include "io/timer_pause.h"
+#include "io/file_command.h"
 
 #include <cmath>
 
@@ -211,18 +211,12 @@ FileDialogSpec designSaveDialog(const Calculator& calc) { return designDialog(ca
 
 bool OpenFileButtonClick(Calculator& calc, FileChooser& chooser)
 {
-    calc.form.statusPanels[1] = kOpenFileStatus;
-    const TimerPause pause(calc);
-    const auto path = chooser.chooseFileToOpen(designOpenDialog(calc));
-    return !path || openDesignFile(calc, *path);
+    return runFileCommand(calc, chooser, FileCommand::Open, designOpenDialog(calc), openDesignFile);
 }
 
 bool SaveFileButtonClick(Calculator& calc, FileChooser& chooser)
 {
-    calc.form.statusPanels[1] = kSaveFileStatus;
-    const TimerPause pause(calc);
-    const auto path = chooser.chooseFileToSave(designSaveDialog(calc));
-    return !path || saveDesignFile(calc, *path);
+    return runFileCommand(calc, chooser, FileCommand::Save, designSaveDialog(calc), saveDesignFile);
 }
 
 } // namespace qv

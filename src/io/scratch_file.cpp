@@ -3,7 +3,7 @@
 #include "core/calculator.h"
 #include "io/design_file.h"
 #include "io/file_bytes.h"
-#include "io/timer_pause.h"
+#include "io/file_command.h"
 
 namespace qv {
 namespace {
@@ -78,19 +78,12 @@ FileDialogSpec scratchOpenDialog(const Calculator& calc)
 
 bool SaveScratchSaveButtonClick(Calculator& calc, FileChooser& chooser)
 {
-    calc.form.statusPanels[1] = kSaveFileStatus;
-    const TimerPause pause(calc);
-    const auto path = chooser.chooseFileToSave(scratchSaveDialog(calc));
-    return !path || saveScratchFile(calc, *path);
+    return runFileCommand(calc, chooser, FileCommand::Save, scratchSaveDialog(calc), saveScratchFile);
 }
 
 bool ScratchOpenButtonClick(Calculator& calc, FileChooser& chooser)
 {
-    calc.form.statusPanels[1] = kOpenFileStatus;
-    const FileDialogSpec dialog = scratchOpenDialog(calc); // preset before the timer stops
-    const TimerPause pause(calc);
-    const auto path = chooser.chooseFileToOpen(dialog);
-    return !path || openScratchFile(calc, *path);
+    return runFileCommand(calc, chooser, FileCommand::Open, scratchOpenDialog(calc), openScratchFile);
 }
 
 } // namespace qv
