@@ -84,6 +84,9 @@ private:
     void spinClicked(ControlId button, bool up);
     // Runs a model action that the window shows afterwards.
     void act(const std::function<void()>& action);
+    // A command that opens a window or prints: the timer is off and the status bar names the
+    // command while it runs.
+    void actWithTimerOff(const char* status, const std::function<void()>& command);
     void syncStatus();
     void syncSheet();
     void syncScratchPad();

@@ -60,27 +60,26 @@ void TMainPage::act(const std::function<void()>& action)
     refreshView();
 }
 
-// Shows a window beside the main window; the timer is off only while it opens.
-void TMainPage::AboutButtonClick()
+void TMainPage::actWithTimerOff(const char* status, const std::function<void()>& command)
 {
-    act([this] {
+    act([&] {
         qv::stopTimer(calc_);
-        calc_.form.statusPanels[1] = kAboutStatus;
+        calc_.form.statusPanels[1] = status;
         refreshView();
-        if (hooks_.about) hooks_.about();
+        command();
         qv::startTimer(calc_);
     });
 }
 
+// Shows a window beside the main window; the timer is off only while it opens.
+void TMainPage::AboutButtonClick()
+{
+    actWithTimerOff(kAboutStatus, [this] { if (hooks_.about) hooks_.about(); });
+}
+
 void TMainPage::BitBtn1Click()
 {
-    act([this] {
-        qv::stopTimer(calc_);
-        calc_.form.statusPanels[1] = kCreditsStatus;
-        refreshView();
-        if (hooks_.credits) hooks_.credits();
-        qv::startTimer(calc_);
-    });
+    actWithTimerOff(kCreditsStatus, [this] { if (hooks_.credits) hooks_.credits(); });
 }
 
 void TMainPage::BitBtn2Click() { act([this] { if (hooks_.help) hooks_.help(); }); }
@@ -89,13 +88,7 @@ void TMainPage::SpeedButton2Click() { act([this] { if (hooks_.converter) hooks_.
 
 void TMainPage::PrintButtonClick()
 {
-    act([this] {
-        qv::stopTimer(calc_);
-        calc_.form.statusPanels[1] = kPrintingStatus;
-        refreshView();
-        if (hooks_.print) hooks_.print(calc_);
-        qv::startTimer(calc_);
-    });
+    actWithTimerOff(kPrintingStatus, [this] { if (hooks_.print) hooks_.print(calc_); });
 }
 
 void TMainPage::OpenFileButtonClick()
