@@ -357,6 +357,9 @@ std::string expand(const TemplateLine& line, const NetlistInputs& in, const Cond
     return out;
 }
 
+// A cross-section's area from its radius, with the four-decimal pi of the resistance formulas.
+double circleAreaSqIn(double radiusInches) { return radiusInches * radiusInches * kPi; }
+
 std::span<const TemplateLine> modelTemplates(NetlistModel model) {
     switch (model) {
     case NetlistModel::StandardRlc: return kStandardRlc;
@@ -370,15 +373,15 @@ std::span<const TemplateLine> modelTemplates(NetlistModel model) {
 
 ConductorResistances conductorResistances(const NetlistInputs& in) {
     const double tubeRadiusInches = in.primaryTubeDiameterInches * 0.5;
-    const double outerAreaSqIn = tubeRadiusInches * tubeRadiusInches * kPi;
+    const double outerAreaSqIn = circleAreaSqIn(tubeRadiusInches);
     const double boreRadiusInches = in.primaryTubeDiameterInches * 0.5 * kTubeBoreFraction;
-    const double innerAreaSqIn = boreRadiusInches * boreRadiusInches * kPi;
+    const double innerAreaSqIn = circleAreaSqIn(boreRadiusInches);
     const double primaryOhms =
         (kCopperResistivityOhmInch * in.primaryWireLengthInches) / (outerAreaSqIn - innerAreaSqIn);
 
     // The wire is taken as thick as the winding pitch; N x circ is its length.
     const double wireRadiusInches = (1.0 / in.turnsPerInch) * 0.5;
-    const double wireAreaSqIn = wireRadiusInches * wireRadiusInches * kPi;
+    const double wireAreaSqIn = circleAreaSqIn(wireRadiusInches);
     const double secondaryOhms =
         (kCopperResistivityOhmInch * in.secondaryTurns * in.secondaryCircumferenceInches) / wireAreaSqIn;
     return {primaryOhms, secondaryOhms};
