@@ -14,7 +14,7 @@ namespace qv {
 
 struct Calculator;
 
-inline constexpr std::size_t kMaxDesignFileBytes = 1024 * 1024; // a real file is under 2 KiB
+inline constexpr std::size_t kMaxDesignFileBytes = std::size_t{1024} * 1024; // a real file is under 2 KiB
 // A file of the previous version stops after record 17.
 inline constexpr std::size_t kPreviousVersionLines = 35;
 inline constexpr double kPreviousVersionPfcPercent = 50;

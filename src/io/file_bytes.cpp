@@ -13,7 +13,7 @@
 namespace qv {
 namespace {
 
-constexpr std::size_t kReadChunkBytes = 64 * 1024;
+constexpr std::size_t kReadChunkBytes = std::size_t{64} * 1024;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr mode_t kNewFileMode = 0666; // narrowed by the user's umask, as any new file
 
@@ -141,7 +141,7 @@ std::string replaceRegularFile(const std::string& path, std::string_view bytes, 
 
 std::string sizeText(std::size_t bytes)
 {
-    constexpr std::size_t kMib = 1024 * 1024;
+    constexpr std::size_t kMib = std::size_t{1024} * 1024;
     if (bytes >= kMib && bytes % kMib == 0) return std::to_string(bytes / kMib) + " MiB";
     return std::to_string(bytes) + " bytes";
 }

@@ -13,7 +13,7 @@ namespace qv {
 struct Calculator;
 
 // Far beyond any notes or netlist, small enough that loading one never stalls the window.
-inline constexpr std::size_t kMaxScratchFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxScratchFileBytes = std::size_t{16} * 1024 * 1024;
 
 // The pad's '\n' breaks become CR LF; nothing else changes, so a last line the user did not end
 // is written without an ending.

@@ -73,7 +73,7 @@ public:
         auto it = parent_.find(node);
         if (it == parent_.end() || it->second == node)
             return node;
-        const std::string root = find(it->second);
+        std::string root = find(it->second);
         parent_[node] = root;
         return root;
     }
@@ -105,6 +105,7 @@ std::vector<TwoTerminal> parallelGroups(const std::vector<TwoTerminal>& capacito
             it->second.value += c.value;
     }
     std::vector<TwoTerminal> result;
+    result.reserve(groups.size());
     for (auto& [key, group] : groups)
         result.push_back(group);
     return result;
