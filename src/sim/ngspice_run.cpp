@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kFaultWords[] = {"error", "fatal", "too small", "aborted", "not found"};
 
 // Enough to hold the header of any raw file the coil models produce.
-constexpr qint64 kRawHeadBytes = 64 * 1024;
+constexpr qint64 kRawHeadBytes = qint64{64} * 1024;
 
 std::string trimmed(std::string_view text)
 {
@@ -114,7 +114,7 @@ std::optional<double> simulatedSecondsSoFar(const QString& rawPath)
     const auto layout = readRawLayout(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
     if (!layout)
         return std::nullopt;
-    const qint64 pointBytes = static_cast<qint64>(layout->variableCount * sizeof(double));
+    const qint64 pointBytes = static_cast<qint64>(layout->variableCount) * static_cast<qint64>(sizeof(double));
     const qint64 points = (file.size() - static_cast<qint64>(layout->dataOffsetBytes)) / pointBytes;
     if (points < 1 || !file.seek(static_cast<qint64>(layout->dataOffsetBytes) + (points - 1) * pointBytes))
         return std::nullopt;

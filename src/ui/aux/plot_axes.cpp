@@ -28,8 +28,13 @@ std::vector<double> niceTicks(double low, double high, int maxTicks)
         if (step >= rough)
             break;
     }
-    for (double t = std::ceil(low / step) * step; t <= high + step * 1e-9; t += step)
+    // Counting whole steps keeps the ticks on the grid; adding a step each time would drift.
+    const auto first = static_cast<long long>(std::ceil(low / step));
+    const auto last = static_cast<long long>(std::floor(high / step + 1e-9));
+    for (long long k = first; k <= last; ++k) {
+        const double t = static_cast<double>(k) * step;
         ticks.push_back(std::abs(t) < step * 1e-9 ? 0.0 : t);
+    }
     return ticks;
 }
 

@@ -24,7 +24,7 @@ SpectrumPlot::SpectrumPlot(QWidget* parent) : QWidget(parent)
     setMinimumSize(320, 160);
 }
 
-void SpectrumPlot::setSpectrum(Spectrum spectrum, std::vector<double> modesHz)
+void SpectrumPlot::setSpectrum(Spectrum spectrum, const std::vector<double>& modesHz)
 {
     spectrum_ = std::move(spectrum);
     modesHz_.clear();

@@ -16,7 +16,7 @@ public:
     explicit SpectrumPlot(QWidget* parent = nullptr);
 
     // modesHz: the frequencies to mark; NaN entries are left out.
-    void setSpectrum(Spectrum spectrum, std::vector<double> modesHz);
+    void setSpectrum(Spectrum spectrum, const std::vector<double>& modesHz);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
