@@ -74,12 +74,9 @@ constexpr ControlId kHiddenAtStart[] = {
     ControlId::SGSpinButton5, ControlId::SGSpinButton6, ControlId::SGSpinButton7};
 constexpr FieldId kHiddenFieldsAtStart[] = {FieldId::SGEdit3, FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7};
 
-// The order in which creation writes the input fields.
-constexpr FieldId kCreationWrites[] = {
-    FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7,
-    FieldId::TOCEdit1, FieldId::TOCEdit2, FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
-    FieldId::PREdit4, FieldId::PREdit12, FieldId::SEEdit1, FieldId::SEEdit2, FieldId::SEEdit3,
-    FieldId::SEEdit4, FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit6, FieldId::SGEdit3,
+// After the design's inputs, creation writes the spark gap's fields in this order.
+constexpr FieldId kSparkGapCreationWrites[] = {
+    FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit6, FieldId::SGEdit3,
     FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7, FieldId::SGEdit8};
 
 void setUpControls(Form& form)
@@ -129,7 +126,8 @@ Calculator::Calculator(Host& h) : host(&h)
     stopTimer(*this);
     setUpControls(form);
     setDerivedDefaults(design);
-    for (const FieldId id : kCreationWrites) showVariable(*this, id);
+    for (const FieldId id : kDesignInputFields) showVariable(*this, id);
+    for (const FieldId id : kSparkGapCreationWrites) showVariable(*this, id);
     // Before the first pass these two show fewer decimals than the pass will.
     form.write(FieldId::SGEdit3, formatField(design.electrodeThicknessInches, "%4.2f"));
     scratchPad = kStartScratchPad;

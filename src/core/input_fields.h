@@ -1,6 +1,7 @@
 #pragma once
-// How each input field relates to its design variable: its display format, the rule a typed value
-// must meet, the format that restores a rejected text, and how the user opens it for editing.
+// How each input field relates to its design variable: the rule a typed value must meet, the
+// format that restores a rejected text, how the user opens it for editing, and the display format
+// every write of the program uses.
 
 #include "core/design.h"
 #include "core/form.h"
@@ -30,7 +31,6 @@ enum class EditTrigger : std::uint8_t { Click, DoubleClick, None };
 struct InputField {
     FieldId id;
     double Design::*value;
-    Format display;
     AcceptRule rule;
     Format restore;
     EditTrigger trigger;
@@ -38,23 +38,23 @@ struct InputField {
 
 // The fields a stage reads back when the user has typed into them.
 inline constexpr InputField kTypedInputs[] = {
-    {FieldId::TOCEdit1, &Design::tubeDiameterInches, "%4f", kPositive, "%4f", EditTrigger::Click},
-    {FieldId::TOCEdit2, &Design::toroidDiameterInches, "%4f", kPositive, "%4f", EditTrigger::Click},
-    {FieldId::SEEdit14, &Design::topLoadPf, "%7f", kPositive, "%4f", EditTrigger::Click},
-    {FieldId::SEEdit1, &Design::secondaryDiameterInches, "%4f", kPositive, "%4f", EditTrigger::Click},
-    {FieldId::SEEdit2, &Design::secondaryLengthInches, "%4f", kPositive, "%4f", EditTrigger::Click},
-    {FieldId::PREdit1, &Design::primaryInsideDiameterInches, "%4.1f", kPositive, "%4.1f", EditTrigger::Click},
-    {FieldId::PREdit2, &Design::primaryWireDiameterInches, "%4.3f", kPositive, "%4.3f", EditTrigger::Click},
-    {FieldId::PREdit3, &Design::primarySpacingInches, "%4.3f", kPositive, "%4.3f", EditTrigger::DoubleClick},
-    {FieldId::PREdit4, &Design::primaryTurns, "%4.1f", kPositive, "%4.1f", EditTrigger::Click},
-    {FieldId::PREdit12, &Design::primaryAngleDegrees, "%2.0f", inRange(0, 90), "%2.0f", EditTrigger::Click},
-    {FieldId::TCEdit1, &Design::outputVolts, "%7.0f", kPositive, "%7.0f", EditTrigger::Click},
-    {FieldId::TCEdit2, &Design::ratedAmps, "%7.3f", kPositive, "%7.3f", EditTrigger::Click},
-    {FieldId::TCEdit3, &Design::lineFrequencyHz, "%7.0f", kPositive, "%7.0f", EditTrigger::Click},
-    {FieldId::TCEdit6, &Design::inputVolts, "%7.0f", kPositive, "%7.0f", EditTrigger::Click},
-    {FieldId::TCEdit7, &Design::pfcRatingPercent, "%7.0f", inRange(1, 100), "%7.0f", EditTrigger::Click},
+    {FieldId::TOCEdit1, &Design::tubeDiameterInches, kPositive, "%4f", EditTrigger::Click},
+    {FieldId::TOCEdit2, &Design::toroidDiameterInches, kPositive, "%4f", EditTrigger::Click},
+    {FieldId::SEEdit14, &Design::topLoadPf, kPositive, "%4f", EditTrigger::Click},
+    {FieldId::SEEdit1, &Design::secondaryDiameterInches, kPositive, "%4f", EditTrigger::Click},
+    {FieldId::SEEdit2, &Design::secondaryLengthInches, kPositive, "%4f", EditTrigger::Click},
+    {FieldId::PREdit1, &Design::primaryInsideDiameterInches, kPositive, "%4.1f", EditTrigger::Click},
+    {FieldId::PREdit2, &Design::primaryWireDiameterInches, kPositive, "%4.3f", EditTrigger::Click},
+    {FieldId::PREdit3, &Design::primarySpacingInches, kPositive, "%4.3f", EditTrigger::DoubleClick},
+    {FieldId::PREdit4, &Design::primaryTurns, kPositive, "%4.1f", EditTrigger::Click},
+    {FieldId::PREdit12, &Design::primaryAngleDegrees, inRange(0, 90), "%2.0f", EditTrigger::Click},
+    {FieldId::TCEdit1, &Design::outputVolts, kPositive, "%7.0f", EditTrigger::Click},
+    {FieldId::TCEdit2, &Design::ratedAmps, kPositive, "%7.3f", EditTrigger::Click},
+    {FieldId::TCEdit3, &Design::lineFrequencyHz, kPositive, "%7.0f", EditTrigger::Click},
+    {FieldId::TCEdit6, &Design::inputVolts, kPositive, "%7.0f", EditTrigger::Click},
+    {FieldId::TCEdit7, &Design::pfcRatingPercent, inRange(1, 100), "%7.0f", EditTrigger::Click},
     // The break rate has no edit mode; the spark gap step overwrites it in the same pass.
-    {FieldId::SGEdit1, &Design::breakRateHz, "%4.1f", inRange(1, 100000), "%7.1f", EditTrigger::None},
+    {FieldId::SGEdit1, &Design::breakRateHz, inRange(1, 100000), "%7.1f", EditTrigger::None},
 };
 
 // The entry for an input field, or nullptr for a field typed text never reaches.
@@ -97,6 +97,14 @@ inline constexpr ShownVariable kShownVariables[] = {
 };
 
 const ShownVariable& shownVariable(FieldId id);
+
+// The input fields a design sets, in the order the form writes them from the variables: at
+// creation and after a design file is opened.
+inline constexpr FieldId kDesignInputFields[] = {
+    FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7,
+    FieldId::TOCEdit1, FieldId::TOCEdit2, FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
+    FieldId::PREdit4, FieldId::PREdit12, FieldId::SEEdit1, FieldId::SEEdit2, FieldId::SEEdit3,
+    FieldId::SEEdit4};
 
 // The field's text for its variable in its display format.
 std::string displayText(const Design& design, const ShownVariable& shown);

@@ -7,24 +7,12 @@ namespace qv {
 
 ReferenceRecords referenceRecords(const Design& d)
 {
-    return {d.outputVolts,
-            d.ratedAmps,
-            d.lineFrequencyHz,
-            d.inputVolts,
-            d.primaryInsideDiameterInches,
-            d.primaryWireDiameterInches,
-            d.primarySpacingInches,
-            d.primaryTurns,
-            d.primaryAngleDegrees,
-            wireDiameterInches(d.secondaryGauge),
-            d.secondaryDiameterInches,
-            d.secondaryLengthInches,
-            static_cast<double>(d.secondaryGauge),
-            d.turnsPerInch,
-            d.topLoadPf,
-            d.tubeDiameterInches,
-            d.toroidDiameterInches,
-            d.pfcRatingPercent};
+    ReferenceRecords records{};
+    for (std::size_t k = 0; k < kReferenceRecordCount; ++k)
+        if (const auto value = kReferenceRecords[k].value) records[k] = d.*value;
+    records[kWireDiameterRecord - 1] = wireDiameterInches(d.secondaryGauge);
+    records[kGaugeRecord - 1] = static_cast<double>(d.secondaryGauge);
+    return records;
 }
 
 std::string referenceValueText(double value) { return formatField(value, "%7.4f"); }
@@ -35,7 +23,7 @@ std::vector<std::string> buildReferenceList(std::string_view designFileName, con
     lines.reserve(kReferenceListLines);
     lines.emplace_back(designFileName);
     for (std::size_t k = 0; k < kReferenceRecordCount; ++k) {
-        lines.emplace_back(kReferenceLabels[k]);
+        lines.emplace_back(kReferenceRecords[k].label);
         lines.push_back(referenceValueText(records[k]));
     }
     return lines;

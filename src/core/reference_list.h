@@ -2,6 +2,9 @@
 // The Reference list: line 0 the design file name, then a label line and a value line for each of
 // the 18 reference records. It is both the Reference sheet's view and the design file's image.
 
+#include "core/design.h"
+#include "core/input_fields.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -10,31 +13,41 @@
 namespace qv {
 
 struct Calculator;
-struct Design;
 
 inline constexpr std::size_t kReferenceRecordCount = 18;
 inline constexpr std::size_t kReferenceListLines = 1 + 2 * kReferenceRecordCount; // 37
 
-inline constexpr std::array<std::string_view, kReferenceRecordCount> kReferenceLabels{
-    "Primary Transformer Output Voltage (VAC)",
-    "Primary Transformer Rated Current (AMP)",
-    "Primary Transformer Input Frequency (HZ)",
-    "Primary Transformer Input Voltage (VAC)",
-    "Primary Coil Inside Diameter (IN)",
-    "Primary Coil Wire Diameter (IN)",
-    "Primary Coil Wire Spacing (IN)",
-    "Primary Coil Number of Turns",
-    "Primary Coil Angle From Horizontal Plane (DEGREES)",
-    "Secondary Wire Diameter (IN)",
-    "Secondary Coil Total Outside Diameter (IN)",
-    "Length of Secondary Coil (IN)",
-    "Secondary Wire Gauge",
-    "Secondary Turns/Inch",
-    "Top Load Capacitance (PF)",
-    "Sphere Radius/Toroid Tube Diameter (IN)",
-    "Toroid Diameter Tube Center-to-Center (IN)",
-    "Primary Transformer PFC Rating (%)",
+// A record's label, the design variable it mirrors and the rule a design file's value must meet.
+// Records 10 (the secondary wire diameter, always the gauge's) and 13 (the gauge, an integer) have
+// no variable of their own.
+struct ReferenceRecord {
+    std::string_view label;
+    double Design::*value;
+    AcceptRule rule;
 };
+
+inline constexpr std::array<ReferenceRecord, kReferenceRecordCount> kReferenceRecords{{
+    {"Primary Transformer Output Voltage (VAC)", &Design::outputVolts, kPositive},
+    {"Primary Transformer Rated Current (AMP)", &Design::ratedAmps, kPositive},
+    {"Primary Transformer Input Frequency (HZ)", &Design::lineFrequencyHz, kPositive},
+    {"Primary Transformer Input Voltage (VAC)", &Design::inputVolts, kPositive},
+    {"Primary Coil Inside Diameter (IN)", &Design::primaryInsideDiameterInches, kPositive},
+    {"Primary Coil Wire Diameter (IN)", &Design::primaryWireDiameterInches, kPositive},
+    {"Primary Coil Wire Spacing (IN)", &Design::primarySpacingInches, kPositive},
+    {"Primary Coil Number of Turns", &Design::primaryTurns, kPositive},
+    {"Primary Coil Angle From Horizontal Plane (DEGREES)", &Design::primaryAngleDegrees, inRange(0, 90)},
+    {"Secondary Wire Diameter (IN)", nullptr, kPositive},
+    {"Secondary Coil Total Outside Diameter (IN)", &Design::secondaryDiameterInches, kPositive},
+    {"Length of Secondary Coil (IN)", &Design::secondaryLengthInches, kPositive},
+    {"Secondary Wire Gauge", nullptr, kPositive},
+    {"Secondary Turns/Inch", &Design::turnsPerInch, kPositive},
+    {"Top Load Capacitance (PF)", &Design::topLoadPf, kPositive},
+    {"Sphere Radius/Toroid Tube Diameter (IN)", &Design::tubeDiameterInches, kPositive},
+    {"Toroid Diameter Tube Center-to-Center (IN)", &Design::toroidDiameterInches, kPositive},
+    {"Primary Transformer PFC Rating (%)", &Design::pfcRatingPercent, inRange(1, 100)},
+}};
+inline constexpr std::size_t kWireDiameterRecord = 10;
+inline constexpr std::size_t kGaugeRecord = 13;
 
 using ReferenceRecords = std::array<double, kReferenceRecordCount>;
 

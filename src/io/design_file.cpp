@@ -14,47 +14,13 @@ namespace {
 constexpr const char* kDesignFilter = "Quorvane Files (*.qvd)|*.qvd";
 constexpr const char* kDesignExtension = "qvd";
 
-// What the reader checks a record against and where a good value goes. Records 10 (the wire
-// diameter, which always follows from the gauge) and 13 (the gauge, an integer) have no double.
-struct RecordTarget {
-    AcceptRule rule;
-    double Design::*value;
-};
-constexpr RecordTarget kRecordTargets[kReferenceRecordCount] = {
-    {kPositive, &Design::outputVolts},
-    {kPositive, &Design::ratedAmps},
-    {kPositive, &Design::lineFrequencyHz},
-    {kPositive, &Design::inputVolts},
-    {kPositive, &Design::primaryInsideDiameterInches},
-    {kPositive, &Design::primaryWireDiameterInches},
-    {kPositive, &Design::primarySpacingInches},
-    {kPositive, &Design::primaryTurns},
-    {inRange(0, 90), &Design::primaryAngleDegrees},
-    {kPositive, nullptr},
-    {kPositive, &Design::secondaryDiameterInches},
-    {kPositive, &Design::secondaryLengthInches},
-    {kPositive, nullptr},
-    {kPositive, &Design::turnsPerInch},
-    {kPositive, &Design::topLoadPf},
-    {kPositive, &Design::tubeDiameterInches},
-    {kPositive, &Design::toroidDiameterInches},
-    {inRange(1, 100), &Design::pfcRatingPercent},
-};
 constexpr std::size_t kAngleRecord = 9;
-constexpr std::size_t kGaugeRecord = 13;
 constexpr std::size_t kPfcRecord = 18;
-
-// The input fields an opened design is written into, in this order.
-constexpr FieldId kOpenedFieldWrites[] = {
-    FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7,
-    FieldId::TOCEdit1, FieldId::TOCEdit2, FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
-    FieldId::PREdit4, FieldId::PREdit12, FieldId::SEEdit1, FieldId::SEEdit2, FieldId::SEEdit3,
-    FieldId::SEEdit4};
 
 // The gauge selects a row of the wire table, so a value that rounds off the table is refused.
 bool recordAdmits(std::size_t record, double value)
 {
-    if (!kRecordTargets[record - 1].rule.admits(value)) return false;
+    if (!kReferenceRecords[record - 1].rule.admits(value)) return false;
     if (record != kGaugeRecord) return true;
     const double gauge = roundHalfToEven(value);
     return gauge >= kSmallestGauge && gauge <= kLargestGauge;
@@ -146,7 +112,7 @@ bool Parms_To_Vars(Calculator& calc)
     }
 
     for (std::size_t k = 1; k <= kReferenceRecordCount; ++k)
-        if (const auto value = kRecordTargets[k - 1].value) calc.design.*value = records[k - 1];
+        if (const auto value = kReferenceRecords[k - 1].value) calc.design.*value = records[k - 1];
     calc.design.secondaryGauge = static_cast<std::int32_t>(roundHalfToEven(records[kGaugeRecord - 1]));
     calc.referenceRecords = records;
     return true;
@@ -165,12 +131,12 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
     calc.referenceList = std::move(lines);
     if (calc.referenceList.size() == kPreviousVersionLines) {
         warn(calc, kPreviousVersionNotice);
-        calc.referenceList.emplace_back(kReferenceLabels[kPfcRecord - 1]);
+        calc.referenceList.emplace_back(kReferenceRecords[kPfcRecord - 1].label);
         calc.referenceList.push_back(referenceValueText(kPreviousVersionPfcPercent));
     }
     Parms_To_Vars(calc);
     calc.form.statusPanels[0] = calc.designFileName;
-    for (const FieldId id : kOpenedFieldWrites) showVariable(calc, id);
+    for (const FieldId id : kDesignInputFields) showVariable(calc, id);
     Update_T_C(calc);
     Update_Sec(calc);
     Update_Pri(calc);
