@@ -2,7 +2,7 @@
 
 #include "core/calculator.h"
 #include "netlist/netlist_inputs.h"
-#include "ngspice_run.h"
+#include "sim/ngspice_run.h"
 
 #include <ostream>
 

@@ -3,8 +3,8 @@
 #include "core/calculator.h"
 #include "core/file_chooser.h"
 #include "netlist/netlist_inputs.h"
-#include "ngspice_simulator.h"
-#include "simulation_results_window.h"
+#include "sim/ngspice_simulator.h"
+#include "ui/aux/simulation_results_window.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>

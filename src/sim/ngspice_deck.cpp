@@ -1,7 +1,7 @@
-#include "ngspice_deck.h"
+#include "sim/ngspice_deck.h"
 
-#include "deck_lines.h"
-#include "resonance.h"
+#include "sim/deck_lines.h"
+#include "sim/resonance.h"
 
 #include <array>
 #include <cmath>

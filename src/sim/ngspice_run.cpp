@@ -1,6 +1,6 @@
-#include "ngspice_run.h"
+#include "sim/ngspice_run.h"
 
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ngspice_deck.h"
-#include "simulation_result.h"
+#include "sim/ngspice_deck.h"
+#include "sim/simulation_result.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ngspice_simulator.h"
+#include "sim/ngspice_simulator.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ngspice_deck.h"
-#include "ngspice_run.h"
-#include "simulation_result.h"
-#include "simulator.h"
+#include "sim/ngspice_deck.h"
+#include "sim/ngspice_run.h"
+#include "sim/simulation_result.h"
+#include "sim/simulator.h"
 
 #include <QObject>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "raw_file.h"
+#include "sim/raw_file.h"
 
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <bit>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "resonance.h"
+#include "sim/resonance.h"
 
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "simulation_result.h"
+#include "sim/simulation_result.h"
 
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ngspice_deck.h"
-#include "raw_file.h"
-#include "spectrum.h"
+#include "sim/ngspice_deck.h"
+#include "sim/raw_file.h"
+#include "sim/spectrum.h"
 
 #include <optional>
 #include <string>

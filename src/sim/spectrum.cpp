@@ -1,4 +1,4 @@
-#include "spectrum.h"
+#include "sim/spectrum.h"
 
 #include <fftw3.h>
 

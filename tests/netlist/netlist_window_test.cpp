@@ -3,8 +3,8 @@
 #include "io/scratch_file.h"
 #include "netlist/netlist_inputs.h"
 #include "netlist/netlist_window.h"
-#include "ngspice_simulator.h"
-#include "simulation_results_window.h"
+#include "sim/ngspice_simulator.h"
+#include "ui/aux/simulation_results_window.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <gtest/gtest.h>
 

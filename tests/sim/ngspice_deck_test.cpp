@@ -1,7 +1,7 @@
-#include "ngspice_deck.h"
+#include "sim/ngspice_deck.h"
 
 #include "coil_decks.h"
-#include "deck_lines.h"
+#include "sim/deck_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ngspice_run.h"
-#include "ngspice_simulator.h"
+#include "sim/ngspice_run.h"
+#include "sim/ngspice_simulator.h"
 
 #include "coil_decks.h"
 

@@ -1,4 +1,4 @@
-#include "raw_file.h"
+#include "sim/raw_file.h"
 
 #include <gtest/gtest.h>
 

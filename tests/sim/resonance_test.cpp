@@ -1,4 +1,4 @@
-#include "resonance.h"
+#include "sim/resonance.h"
 
 #include <gtest/gtest.h>
 

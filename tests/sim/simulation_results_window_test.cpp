@@ -1,5 +1,5 @@
-#include "simulation_results_window.h"
-#include "waveform_plot.h"
+#include "ui/aux/simulation_results_window.h"
+#include "ui/aux/waveform_plot.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>

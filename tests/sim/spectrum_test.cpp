@@ -1,5 +1,5 @@
-#include "simulation_result.h"
-#include "spectrum.h"
+#include "sim/simulation_result.h"
+#include "sim/spectrum.h"
 
 #include <gtest/gtest.h>
 

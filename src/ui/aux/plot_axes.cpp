@@ -1,4 +1,4 @@
-#include "plot_axes.h"
+#include "ui/aux/plot_axes.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "simulation_results_window.h"
+#include "ui/aux/simulation_results_window.h"
 
-#include "ngspice_simulator.h"
-#include "spectrum_plot.h"
-#include "waveform_plot.h"
+#include "sim/ngspice_simulator.h"
+#include "ui/aux/spectrum_plot.h"
+#include "ui/aux/waveform_plot.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulation_result.h"
+#include "sim/simulation_result.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "spectrum_plot.h"
+#include "ui/aux/spectrum_plot.h"
 
-#include "plot_axes.h"
-#include "waveform_plot.h"
+#include "ui/aux/plot_axes.h"
+#include "ui/aux/waveform_plot.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spectrum.h"
+#include "sim/spectrum.h"
 
 #include <QWidget>
 

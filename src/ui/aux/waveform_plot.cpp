@@ -1,4 +1,4 @@
-#include "waveform_plot.h"
+#include "ui/aux/waveform_plot.h"
 
 #include <QMouseEvent>
 #include <QPainter>

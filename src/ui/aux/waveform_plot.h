@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot_axes.h"
+#include "ui/aux/plot_axes.h"
 
 #include <QColor>
 #include <QPoint>

@@ -4,8 +4,8 @@
 
 #include "main_page.h"
 #include "netlist/netlist_window.h"
-#include "ngspice_simulator.h"
-#include "simulation_results_window.h"
+#include "sim/ngspice_simulator.h"
+#include "ui/aux/simulation_results_window.h"
 #include "window_fixture.h"
 
 #include <QFile>
