@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libjpeg62-turbo-dev libfftw3-dev
+  libjpeg62-turbo-dev libfftw3-dev libeigen3-dev
   ngspice
   xvfb xauth poppler-utils fonts-dejavu-core
 )

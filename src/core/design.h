@@ -8,6 +8,17 @@
 
 namespace qv {
 
+// Where the coil stands, in inches like every length of the program (the target k is plain).
+struct Surroundings {
+    double baseHeightInches = 10;   // the winding's bottom above the floor
+    double clearanceInches = 0;     // the winding's top to the top load's lowest point (0: resting on it)
+    double primaryHeightInches = 0; // the primary's innermost turn above the winding's bottom
+    double ceilingHeightInches = 0; // a grounded ceiling above the floor; 0 means none
+    double streamerLengthInches = 0; // the expected streamer length
+    double targetK = 0.15;          // the coupling the primary height is sought for
+    bool operator==(const Surroundings&) const = default;
+};
+
 struct Design {
     // Trans/Cap Match
     double outputVolts = 4000;          // TCEdit1
@@ -39,6 +50,9 @@ struct Design {
     double gapWidthInches = 0;                 // SGEdit6
     std::int32_t motorRpm = 1800;              // SGEdit7
     double triggerVolts = 0;                   // SGEdit8
+    // Coil Analysis: the surroundings the sheets do not hold, saved with the design after the
+    // sheets' records.
+    Surroundings surroundings;
 };
 
 // Bare wire diameters in inches of the gauges 1 to 40.
