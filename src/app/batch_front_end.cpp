@@ -2,6 +2,7 @@
 
 #include "batch_actions.h"
 #include "core/calculator.h"
+#include "core/version.h"
 
 #include <algorithm>
 #include <iterator>
@@ -13,6 +14,11 @@ namespace qv {
 namespace {
 
 constexpr int kPassesPerAction = 2;
+
+constexpr const char* kHelpText =
+    "Runs the Tesla coil design calculator without a window: the actions apply left to right to one\n"
+    "session that starts as the program does after BEGIN. Messages go to standard error as\n"
+    "\"message: TEXT\"; the exit status is 0, 1 when a file operation failed, 2 for a bad argument.\n";
 
 class StreamHost final : public Host {
 public:
@@ -30,7 +36,7 @@ void runPasses(Calculator& calc, int count)
 
 std::string usage()
 {
-    std::string text = "usage: quorvane-calc";
+    std::string text = "usage: quorvane-calc [--help] [--version]";
     for (const BatchAction& action : batchActions())
         text += std::string(" [") + action.flag + (action.argument ? std::string(" ") + action.argument : "") + "]";
     return text;
@@ -45,6 +51,16 @@ struct PlannedAction {
 
 int runBatch(std::span<const std::string> arguments, std::ostream& out, std::ostream& err)
 {
+    // Asking for help or the version runs nothing else, wherever it stands.
+    const auto asks = [&](std::string_view flag) { return std::find(arguments.begin(), arguments.end(), flag) != arguments.end(); };
+    if (asks("--help")) {
+        out << usage() << '\n' << kHelpText;
+        return kBatchOk;
+    }
+    if (asks("--version")) {
+        out << "quorvane-calc " << kProgramVersion << '\n';
+        return kBatchOk;
+    }
     // Every argument is checked before anything runs, so a typo never leaves half a script done.
     std::vector<PlannedAction> plan;
     const auto actions = batchActions();

@@ -2,6 +2,8 @@
 // created once at start and hidden until shown. Closing the main window ends the program at once,
 // without asking whether the design should be saved.
 
+#include "app/gui_command_line.h"
+#include "core/version.h"
 #include "main_page.h"
 #include "netlist/netlist_window.h"
 #include "qt_file_chooser.h"
@@ -13,6 +15,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+
+#include <iostream>
 
 namespace {
 
@@ -28,8 +33,13 @@ void showNotModal(QWidget& window)
 
 int main(int argc, char* argv[])
 {
+    // --help, --version and a bad argument are answered before the window system is needed.
+    const auto request = qv::parseStartArguments(qv::commandArguments(argc, argv));
+    if (request.action != qv::StartAction::Run) return qv::answerStartRequest(request, std::cout, std::cerr);
     QApplication app(argc, argv);
+    QApplication::setOrganizationName("Quorvane");
     QApplication::setApplicationName("Quorvane");
+    QApplication::setApplicationVersion(qv::kProgramVersion);
     QApplication::setApplicationDisplayName("Quorvane");
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
 
@@ -51,5 +61,8 @@ int main(int argc, char* argv[])
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });
     page.show();
+    // The design opens once the window is up, so its messages have a window to stand over.
+    if (!request.designPath.empty())
+        QTimer::singleShot(0, &page, [&page, &request] { page.openDesignAtStart(request.designPath); });
     return QApplication::exec();
 }

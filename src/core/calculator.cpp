@@ -3,6 +3,7 @@
 #include "calc/stages.h"
 #include "core/format.h"
 #include "core/number_parser.h"
+#include "core/version.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,11 @@ namespace {
 constexpr double kGapVoltsPerInch = 8400; // sparking voltage of an air gap
 constexpr double kSeriesFiringsPerCycle = 2;
 
-// Notes shown in the scratch pad on the start picture; BEGIN empties it.
-constexpr const char* kStartScratchPad =
-    "New features for Quorvane 4.0.0 include:\n"
+// Notes shown in the scratch pad on the start picture, after their heading with the version;
+// BEGIN empties it.
+constexpr const char* kStartNotesHeading = "New features for Quorvane ";
+constexpr const char* kStartNotes =
+    " include:\n"
     "New Windows Format Help Files\n"
     "\n"
     "Bug Fixes:\n"
@@ -130,7 +133,7 @@ Calculator::Calculator(Host& h) : host(&h)
     for (const FieldId id : kSparkGapCreationWrites) showVariable(*this, id);
     // Before the first pass these two show fewer decimals than the pass will.
     form.write(FieldId::SGEdit3, formatField(design.electrodeThicknessInches, "%4.2f"));
-    scratchPad = kStartScratchPad;
+    scratchPad = std::string(kStartNotesHeading) + kProgramVersion + kStartNotes;
     referenceRecords = qv::referenceRecords(design);
     referenceList = buildReferenceList(designFileName, referenceRecords);
 }

@@ -153,6 +153,20 @@ bool openDesignFile(Calculator& calc, const std::string& path)
     return loadDesignText(calc, path, read.bytes);
 }
 
+bool openDesignAtStart(Calculator& calc, const std::string& path, const std::function<void()>& begin)
+{
+    const FileRead read = readFileBytes(path, kMaxDesignFileBytes);
+    if (!read.ok) {
+        warn(calc, read.error);
+        return false;
+    }
+    begin();
+    calc.form.statusPanels[1] = kOpenFileStatus;
+    const TimerPause pause(calc);
+    loadDesignText(calc, path, read.bytes);
+    return true;
+}
+
 bool saveDesignFile(Calculator& calc, const std::string& path)
 {
     if (const std::string* label = recordWithoutNumber(calc.referenceList)) {

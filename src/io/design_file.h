@@ -6,6 +6,7 @@
 #include "core/file_chooser.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,13 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
 
 // Reads the file and loads it; a file that cannot be read is reported and changes nothing.
 bool openDesignFile(Calculator& calc, const std::string& path);
+
+// A design named on the command line, opened as the open command opens it (its messages
+// included) once `begin` has started the calculator as BEGIN does; the window passes its own
+// BEGIN so the sheets show before any message. A file that cannot be read is reported, `begin`
+// is not called and the start picture stays with the program's own design. Returns whether the
+// calculator was started.
+bool openDesignAtStart(Calculator& calc, const std::string& path, const std::function<void()>& begin);
 
 // The save command after the dialog: the path becomes line 0 and the design file name, and the
 // list is written. On failure the message names the file, and the old file, the list and the

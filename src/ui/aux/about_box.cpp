@@ -1,5 +1,7 @@
 #include "about_box.h"
 
+#include "core/version.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -64,7 +66,7 @@ QWidget* upperPanel(QWidget* parent)
     image->setObjectName(QStringLiteral("Image1"));
     image->setFixedSize(kIconSize, kIconSize);
     image->setPixmap(programIcon());
-    auto* title = new QLabel(QStringLiteral(" Quorvane  Version 4.0.0"), frame);
+    auto* title = new QLabel(QStringLiteral(" Quorvane  Version ") + QString::fromLatin1(kProgramVersion), frame);
     title->setObjectName(QStringLiteral("ProductName"));
     QFont bold = title->font();
     bold.setBold(true);

@@ -55,6 +55,10 @@ public:
     // The timer's handler: one recalculation pass, then the view.
     void Main_Loop1();
 
+    // A design named on the command line: opened as the open command would, then running; a
+    // file that cannot be read is reported and the start picture stays.
+    void openDesignAtStart(const std::string& path);
+
     void BeginButtonClick();
     void SplashButtonClick();
     void OpenFileButtonClick();

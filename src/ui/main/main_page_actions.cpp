@@ -97,6 +97,11 @@ void TMainPage::OpenFileButtonClick()
     act([&] { qv::OpenFileButtonClick(calc_, chooser); });
 }
 
+void TMainPage::openDesignAtStart(const std::string& path)
+{
+    act([&] { qv::openDesignAtStart(calc_, path, [this] { BeginButtonClick(); }); });
+}
+
 void TMainPage::SaveFileButtonClick()
 {
     ShowingChooser chooser(*chooser_, *this);
