@@ -1,6 +1,9 @@
 #include "qt_file_chooser.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace qv {
 
@@ -20,6 +23,13 @@ QStringList qtNameFilters(std::string_view filter)
     return filters;
 }
 
+QString folderSettingsKey(std::string_view dialogTitle)
+{
+    QString key = QString::fromLatin1(dialogTitle.data(), static_cast<qsizetype>(dialogTitle.size()));
+    key.replace('/', ' ').replace('\\', ' ');
+    return QStringLiteral("folders/") + key.simplified();
+}
+
 std::optional<std::string> QtFileChooser::chooseFileToOpen(const FileDialogSpec& dialog) { return choose(dialog, false); }
 
 std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec& dialog) { return choose(dialog, true); }
@@ -34,9 +44,19 @@ std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, 
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(qtNameFilters(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    if (!request.initialName.empty()) dialog.selectFile(QString::fromLocal8Bit(request.initialName.c_str()));
+    // A name without a folder of its own (the untitled design) starts where this dialog was last
+    // used, or in the current folder; never where another dialog was last used.
+    const QString initialName = QString::fromLocal8Bit(request.initialName.c_str());
+    QSettings settings;
+    const QString key = folderSettingsKey(request.title);
+    const QString lastFolder = settings.value(key).toString();
+    if (!initialName.contains('/'))
+        dialog.setDirectory(!lastFolder.isEmpty() && QDir(lastFolder).exists() ? lastFolder : QDir::currentPath());
+    if (!initialName.isEmpty()) dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    settings.setValue(key, QFileInfo(chosen).absolutePath());
+    return chosen.toLocal8Bit().toStdString();
 }
 
 } // namespace qv

@@ -16,6 +16,10 @@ namespace qv {
 // does on the platform the notation comes from.
 QStringList qtNameFilters(std::string_view filter);
 
+// Where the user's settings keep the last folder of the dialog with this title, e.g.
+// "folders/Quorvane File Open". The folder is remembered in the settings, never in a design.
+QString folderSettingsKey(std::string_view dialogTitle);
+
 class QtFileChooser : public FileChooser {
 public:
     explicit QtFileChooser(QWidget* parent) : parent_(parent) {}
