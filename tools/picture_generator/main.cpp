@@ -76,6 +76,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const bool ok = writePictures(QDir(root.filePath("pictures")))
-                    && writeIcons(QDir(root.filePath("icons")));
+                    && writeIcons(QDir(root.filePath("icons")))
+                    && pictures::writeThemeIcons(QDir(root.filePath("icons/hicolor")));
     return ok ? 0 : 1;
 }

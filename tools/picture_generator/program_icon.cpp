@@ -9,7 +9,7 @@
 namespace pictures {
 namespace {
 
-constexpr double kGrid = 64.0;
+constexpr double kGrid = kIconGrid;
 
 void paintTile(QPainter& p)
 {
@@ -26,6 +26,8 @@ void paintTile(QPainter& p)
     p.setBrush(glow);
     p.drawRoundedRect(QRectF(1.5, 1.5, kGrid - 3, kGrid - 3), 12, 12);
 }
+
+} // namespace
 
 void paintCoilBody(QPainter& p)
 {
@@ -56,6 +58,8 @@ void paintCoilBody(QPainter& p)
     p.drawEllipse(QRectF(25, 19.5, 14, 3.5));
 }
 
+namespace {
+
 void paintSpark(QPainter& p, const QPointF* points, int count, double width)
 {
     p.setPen(QPen(QColor(170, 110, 255, 140), width * 3.2, Qt::SolidLine, Qt::RoundCap,
@@ -77,18 +81,25 @@ void paintSparks(QPainter& p)
 
 } // namespace
 
-QImage programIcon(int sizePixels)
+void paintProgramIcon(QPainter& p)
+{
+    paintTile(p);
+    paintCoilBody(p);
+    paintSparks(p);
+}
+
+QImage iconImage(void (*paint)(QPainter&), int sizePixels)
 {
     QImage image(sizePixels, sizePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(sizePixels / kGrid, sizePixels / kGrid);
-    paintTile(painter);
-    paintCoilBody(painter);
-    paintSparks(painter);
+    painter.scale(sizePixels / kIconGrid, sizePixels / kIconGrid);
+    paint(painter);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
+
+QImage programIcon(int sizePixels) { return iconImage(paintProgramIcon, sizePixels); }
 
 } // namespace pictures
