@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev libfftw3-dev libeigen3-dev
   ngspice
   xvfb xauth poppler-utils fonts-dejavu-core
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils man-db
 )
 
 missing=()

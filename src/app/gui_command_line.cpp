@@ -3,8 +3,9 @@
 #include "core/version.h"
 
 #include <algorithm>
-#include <iterator>
 #include <filesystem>
+#include <initializer_list>
+#include <iterator>
 #include <ostream>
 #include <string_view>
 #include <utility>

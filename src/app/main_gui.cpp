@@ -40,6 +40,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName("Quorvane");
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion(qv::kProgramVersion);
+    QGuiApplication::setDesktopFileName("io.github.quorvane.Quorvane"); // the installed desktop entry
     QApplication::setApplicationDisplayName("Quorvane");
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
 
