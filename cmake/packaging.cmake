@@ -37,13 +37,16 @@ set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
 set(CPACK_PACKAGE_CONTACT "The Quorvane developers <dev@quorvane.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for designing spark-gap Tesla coils")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Quorvane is a desktop calculator for designing a spark-gap Tesla coil. The user types or steps
-the ratings of the supply transformer and the dimensions of the tank capacitor, spark gap,
-primary, secondary and top load, and every derived quantity is recalculated twenty times a
-second: inductances, self-capacitance, resonant frequencies, the tank capacitance that tunes the
-primary, the transformer match, the break rate and the expected spark length.
-Designs are saved as .qvd files, print as a report, and export as SPICE netlists that are
-simulated with ngspice when it is installed. quorvane-calc runs the same calculator for scripts.")
+  "Quorvane is a desktop calculator for designing a spark-gap Tesla coil.
+The user types or steps the ratings of the supply transformer and the
+dimensions of the tank capacitor, spark gap, primary, secondary and top
+load, and every derived quantity is recalculated twenty times a second:
+inductances, self-capacitance, resonant frequencies, the tank
+capacitance that tunes the primary, the transformer match, the break
+rate and the expected spark length.
+Designs are saved as .qvd files, print as a report, and export as SPICE
+netlists that are simulated with ngspice when it is installed.
+quorvane-calc runs the same calculator for scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
