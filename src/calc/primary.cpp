@@ -50,9 +50,6 @@ void setWindingForm(Calculator& calc)
     if (form.checked(OptionId::ConicalPrimary)) form.setEnabled(FieldId::PREdit12, true);
 }
 
-constexpr FieldId kPrimaryInputs[] = {FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
-                                      FieldId::PREdit4, FieldId::PREdit12};
-
 } // namespace
 
 PrimaryCoil primaryCoil(const Design& d)
@@ -149,9 +146,9 @@ void Update_Pri(Calculator& calc)
                                     : s.inductanceMh * s.selfCapacitancePf;
     showResult(calc, FieldId::PREdit11, lsCs, "%7.4f");
 
-    for (const FieldId id : kPrimaryInputs) acceptInput(calc, id);
+    acceptSheetInputs(calc, Sheet::PrimarySheet);
     acceptTransformerInputs(calc);
-    acceptInput(calc, FieldId::SGEdit1);
+    acceptSheetInputs(calc, Sheet::SparkGapSheet); // the break rate
 
     updateSparkGap(calc);
 }

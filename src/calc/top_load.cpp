@@ -60,8 +60,7 @@ void showShape(Form& form, bool toroid)
 
 void Update_T_C(Calculator& calc)
 {
-    acceptInput(calc, FieldId::TOCEdit1);
-    acceptInput(calc, FieldId::TOCEdit2);
+    acceptSheetInputs(calc, Sheet::TopLoadCSheet);
 
     const Design& d = calc.design;
     TopLoadResults& r = calc.topLoad;

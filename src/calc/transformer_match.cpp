@@ -13,9 +13,6 @@ constexpr double kPercent = 100;
 constexpr double kVoltAmperesPerKva = 1000;
 constexpr double kPfcScale = 1000000000; // kVA over (2 pi f Vin^2) in uF
 
-constexpr FieldId kTransformerInputs[] = {FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3,
-                                          FieldId::TCEdit6, FieldId::TCEdit7};
-
 } // namespace
 
 TransformerMatch transformerMatch(const Design& d)
@@ -37,7 +34,7 @@ void showTransformerMatch(Calculator& calc, const TransformerMatch& match)
 
 void acceptTransformerInputs(Calculator& calc)
 {
-    for (const FieldId id : kTransformerInputs) acceptInput(calc, id);
+    acceptSheetInputs(calc, Sheet::TransCapSheet);
 }
 
 } // namespace qv

@@ -35,14 +35,11 @@ constexpr const char* kStartScratchPad =
     "and will probably not work the first time anyway \n"
     "- no matter what I do. AMEN";
 
-// Inputs the form leaves writable until their first edit ends, and results it leaves writable
-// (their typed text is never read). Every other field starts read-only.
-constexpr FieldId kInitiallyWritable[] = {
-    FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7, FieldId::TOCEdit1, FieldId::TOCEdit2,
-    FieldId::SEEdit14, FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit3, FieldId::SGEdit4,
-    FieldId::SGEdit5, FieldId::SGEdit7, FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
-    FieldId::SEEdit15, FieldId::SEEdit16, FieldId::TOCEdit3, FieldId::TOCEdit4, FieldId::SGEdit6,
-    FieldId::SGEdit8};
+// Results the form leaves writable (their typed text is never read); the fields of the table say
+// for themselves. Every other field starts read-only.
+constexpr FieldId kResultsWritable[] = {FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
+                                        FieldId::SEEdit15, FieldId::SEEdit16, FieldId::TOCEdit3,
+                                        FieldId::TOCEdit4};
 
 struct ControlCaption {
     ControlId id;
@@ -74,14 +71,11 @@ constexpr ControlId kHiddenAtStart[] = {
     ControlId::SGSpinButton5, ControlId::SGSpinButton6, ControlId::SGSpinButton7};
 constexpr FieldId kHiddenFieldsAtStart[] = {FieldId::SGEdit3, FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7};
 
-// After the design's inputs, creation writes the spark gap's fields in this order.
-constexpr FieldId kSparkGapCreationWrites[] = {
-    FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit6, FieldId::SGEdit3,
-    FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7, FieldId::SGEdit8};
-
 void setUpControls(Form& form)
 {
-    for (const FieldId id : kInitiallyWritable) form.setReadOnly(id, false);
+    for (const InputField& f : kInputFields)
+        if (f.startsWritable) form.setReadOnly(f.id, false);
+    for (const FieldId id : kResultsWritable) form.setReadOnly(id, false);
     form.setEnabled(FieldId::OutputEdit1, false);
     for (const auto& [id, text] : kControlCaptions) form.setCaption(id, text);
     for (const ControlId id : kHiddenAtStart) form.setVisible(id, false);
@@ -126,8 +120,8 @@ Calculator::Calculator(Host& h) : host(&h)
     stopTimer(*this);
     setUpControls(form);
     setDerivedDefaults(design);
-    for (const FieldId id : kDesignInputFields) showVariable(*this, id);
-    for (const FieldId id : kSparkGapCreationWrites) showVariable(*this, id);
+    for (const InputField& f : kInputFields)
+        if (f.firstWrite != FirstWrite::FirstPass) showVariable(*this, f.id);
     // Before the first pass these two show fewer decimals than the pass will.
     form.write(FieldId::SGEdit3, formatField(design.electrodeThicknessInches, "%4.2f"));
     scratchPad = kStartScratchPad;
@@ -155,25 +149,6 @@ void stopTimer(Calculator& calc)
     calc.host->timerChanged(false);
 }
 
-const InputField* typedInput(FieldId id)
-{
-    const auto found = std::find_if(std::begin(kTypedInputs), std::end(kTypedInputs),
-                                    [id](const InputField& f) { return f.id == id; });
-    return found == std::end(kTypedInputs) ? nullptr : &*found;
-}
-
-const ShownVariable& shownVariable(FieldId id)
-{
-    return *std::find_if(std::begin(kShownVariables), std::end(kShownVariables),
-                         [id](const ShownVariable& v) { return v.id == id; });
-}
-
-std::string displayText(const Design& design, const ShownVariable& shown)
-{
-    return shown.value ? formatField(design.*shown.value, shown.display)
-                       : formatField(design.*shown.count, shown.display);
-}
-
 void showVariable(Calculator& calc, FieldId id)
 {
     calc.form.write(id, displayText(calc.design, shownVariable(id)));
@@ -195,9 +170,15 @@ bool acceptInput(Calculator& calc, FieldId id)
         return true;
     }
     // Restore first: passes that run while the box is open find the mark cleared.
-    calc.form.write(id, formatField(variable, input.restore));
+    calc.form.write(id, formatField(variable, input.restoreFormat()));
     warn(calc, kInvalidDataMessage);
     return false;
+}
+
+void acceptSheetInputs(Calculator& calc, Sheet sheet)
+{
+    for (const InputField& f : kInputFields)
+        if (f.typed && f.sheet == sheet) acceptInput(calc, f.id);
 }
 
 void Main_Loop1(Calculator& calc)

@@ -56,6 +56,8 @@ void stopTimer(Calculator& calc);
 // checked; a good value is stored, a bad one restores the last good value and then warns.
 // Returns whether a value was stored.
 bool acceptInput(Calculator& calc, FieldId id);
+// The acceptance step for every typed input of a sheet, in the order of the field table.
+void acceptSheetInputs(Calculator& calc, Sheet sheet);
 
 // Writes a field from its design variable in its display format.
 void showVariable(Calculator& calc, FieldId id);
