@@ -3,7 +3,7 @@
 // without asking whether the design should be saved.
 
 #include "main_page.h"
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 #include "qt_file_chooser.h"
 #include "ui/aux/about_box.h"
 #include "ui/aux/credits_box.h"

@@ -1,6 +1,5 @@
 #include "core/calculator.h"
 
-#include "calc/stages.h"
 #include "core/format.h"
 #include "core/number_parser.h"
 
@@ -101,18 +100,6 @@ void setDerivedDefaults(Design& d)
     d.triggerVolts = d.gapWidthInches * kGapVoltsPerInch;
 }
 
-// Clears the pass guard however the pass ends.
-class PassGuard {
-public:
-    explicit PassGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~PassGuard() { flag_ = false; }
-    PassGuard(const PassGuard&) = delete;
-    PassGuard& operator=(const PassGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 Calculator::Calculator(Host& h) : host(&h)
@@ -181,18 +168,6 @@ void acceptSheetInputs(Calculator& calc, Sheet sheet)
         if (f.typed && f.sheet == sheet) acceptInput(calc, f.id);
 }
 
-void Main_Loop1(Calculator& calc)
-{
-    if (calc.passInProgress) return;
-    const PassGuard guard(calc.passInProgress);
-    calc.form.statusPanels[0] = calc.designFileName;
-    Update_T_C(calc);
-    Update_Sec(calc);
-    Update_Pri(calc);
-    Update_Parms(calc);
-    calc.topLoadFlag = calc.form.checked(OptionId::TopLoadCheck);
-}
-
 bool beginEdit(Calculator& calc, FieldId id)
 {
     const InputField* input = typedInput(id);
@@ -208,14 +183,6 @@ void endEdit(Calculator& calc, FieldId id)
     startTimer(calc);
     calc.form.setReadOnly(id, true);
     calc.form.setColour(id, Colour::White);
-}
-
-void clickOption(Calculator& calc, OptionId id)
-{
-    const bool isCheckBox = id == OptionId::TopLoadCheck || id == OptionId::NoCap;
-    calc.form.setChecked(id, isCheckBox ? !calc.form.checked(id) : true);
-    if (id == OptionId::RadioButton1) RadioButton1Click(calc);
-    if (id == OptionId::RadioButton2) RadioButton2Click(calc);
 }
 
 void BeginButtonClick(Calculator& calc)

@@ -1,5 +1,6 @@
 #include "form_binding.h"
 
+#include "calc/stages.h"
 #include "core/input_fields.h"
 #include "field_edit.h"
 #include "ui/spin_control/spin_control.h"

@@ -2,6 +2,7 @@
 // pdftotext, as a reader of the paper would read it: every line there once and in order, a long
 // scratch-pad line continued on the lines after it, a form feed starting a new page.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "io/report.h"
 #include "ui/aux/report_printer.h"

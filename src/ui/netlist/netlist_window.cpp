@@ -1,4 +1,4 @@
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 
 #include "core/calculator.h"
 #include "core/file_chooser.h"
