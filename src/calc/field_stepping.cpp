@@ -7,20 +7,14 @@
 #include "core/calculator.h"
 #include "core/format.h"
 #include "core/input_fields.h"
+#include "core/units.h"
 
 #include <cstdint>
 
 namespace qv {
 namespace {
 
-constexpr double kTwoPiPitch = 6.283; // the electrode pitch's two pi, as in the spark gap
 constexpr const char* kCustomGaugeText = "Custom";
-
-// The thickness of the largest electrode may not pass the arc between two presentations.
-double electrodePitchInches(const Design& d)
-{
-    return kTwoPiPitch * d.rotorRadiusInches / static_cast<double>(d.presentations);
-}
 
 // The gauge sets the turns per inch of close winding and shows both.
 void showGaugeTurns(Calculator& calc)
@@ -43,7 +37,9 @@ void afterStep(Calculator& calc, StepRule rule)
 // starts from the variable, so a value off the step grid stays off it.
 double stepped(const Stepping& s, const Design& d, double value, SpinArrow arrow)
 {
-    const double upper = s.rule == StepRule::ElectrodePitch ? electrodePitchInches(d) : s.highest;
+    // The thickness of the largest electrode may not pass the arc between two presentations.
+    const double upper =
+        s.rule == StepRule::ElectrodePitch ? electrodePitchInches(d.rotorRadiusInches, d.presentations) : s.highest;
     // The gauge must always name a row of the gauge table.
     const bool clampsBothEnds = s.rule == StepRule::Gauge;
     if (arrow == SpinArrow::Up) {

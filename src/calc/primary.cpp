@@ -5,6 +5,7 @@
 #include "calc/primary_steps.h"
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cfenv>
 #include <cmath>
@@ -14,15 +15,14 @@ namespace qv {
 namespace {
 
 // Each formula keeps the approximation of pi it was built with; they are not unified.
-constexpr double kPiCircumference = 3.1415; // projection angle, wire length, required C
-constexpr double kPiFormulaAngle = 3.1415927; // Wheeler's angle
+constexpr double kPiCircumference = kPiTo4Places; // projection angle, wire length, required C
+constexpr double kPiFormulaAngle = kPiTo7Places; // Wheeler's angle
 constexpr double kHalfTurnDegrees = 180;
 constexpr double kFullTurnDegrees = 360;
 constexpr double kFlatAngleDegrees = 0;
 constexpr double kHelixAngleDegrees = 90;
 constexpr double kMicrohenriesPerMillihenry = 1000;
 constexpr double kPicofaradsPerMicrofarad = 1000000;
-constexpr double kInchesPerFoot = 12;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double square(double x) { return x * x; }

@@ -2,6 +2,7 @@
 
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cmath>
 #include <limits>
@@ -9,8 +10,7 @@
 namespace qv {
 namespace {
 
-constexpr double kPi = 3.1415927;
-constexpr double kCentimetresPerInch = 2.54;
+constexpr double kPi = kPiTo7Places;
 constexpr double kSpherePfPerInch = 2.83915; // 4 pi e0 r, with r in inches
 constexpr const char* kBlankTubeDiameter = "     ";
 constexpr const char* kBlankTubeCaption = "      ";

@@ -3,11 +3,12 @@
 
 #include "calc/primary_steps.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 namespace qv {
 namespace {
 
-constexpr double kTwoPiMatch = 6.283; // both formulas use this two pi
+constexpr double kTwoPiMatch = kTwoPiTo3Places; // both formulas use this two pi
 constexpr double kMicrofaradsPerFarad = 1000000;
 constexpr double kPercent = 100;
 constexpr double kVoltAmperesPerKva = 1000;

@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 #include "core/number_parser.h"
+#include "core/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,6 @@
 namespace qv {
 namespace {
 
-constexpr double kGapVoltsPerInch = 8400; // sparking voltage of an air gap
-constexpr double kSeriesFiringsPerCycle = 2;
 
 // Notes shown in the scratch pad on the start picture; BEGIN empties it.
 constexpr const char* kStartScratchPad =
@@ -96,7 +95,7 @@ void setDerivedDefaults(Design& d)
 {
     d.turnsPerInch = turnsPerInchForGauge(d.secondaryGauge);
     d.breakRateHz = d.lineFrequencyHz * kSeriesFiringsPerCycle;
-    d.gapWidthInches = d.outputVolts / kGapVoltsPerInch / d.gapCount;
+    d.gapWidthInches = seriesGapWidthInches(d.outputVolts, d.gapCount);
     d.triggerVolts = d.gapWidthInches * kGapVoltsPerInch;
 }
 
