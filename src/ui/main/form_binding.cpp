@@ -10,10 +10,6 @@
 
 namespace qv {
 
-QString toQt(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
-
 FormBinding::FormBinding(Calculator& calc, std::function<void()> afterUserAction, SpinHandler spin)
     : calc_(calc), afterUserAction_(std::move(afterUserAction)), spin_(std::move(spin))
 {

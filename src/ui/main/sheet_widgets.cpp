@@ -2,6 +2,7 @@
 
 #include "field_edit.h"
 #include "core/input_fields.h"
+#include "ui/model_text.h"
 #include "ui/spin_control/spin_control.h"
 
 #include <QCheckBox>
@@ -11,12 +12,7 @@
 namespace qv {
 namespace {
 
-// Model names are ASCII identifiers.
-template <typename Id> QString objectName(Id id)
-{
-    const std::string_view text = name(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+template <typename Id> QString objectName(Id id) { return toQt(name(id)); }
 
 } // namespace
 

@@ -114,6 +114,23 @@ private slots:
         QVERIFY(words(pages_[1]).startsWith(QStringLiteral("after the break last line")));
     }
 
+    // The model's 8-bit text is Latin-1: a degree or micro sign typed into the scratch pad
+    // reaches the paper as itself.
+    void degreeAndMicroSignsPrintAsTyped()
+    {
+        Calculator calc = calc_;
+        replaceScratchPad(calc, "Angle 30\xb0\nLp 12 \xb5H\n");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir_.filePath(QStringLiteral("signs.pdf"));
+        printer.setOutputFileName(pdf);
+        const std::string problem = printReport(reportLines(calc), printer);
+        QVERIFY2(problem.empty(), problem.c_str());
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Angle 30°")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Lp 12 µH")), qPrintable(text));
+    }
+
     void printerThatCannotOpenIsReported()
     {
         QPrinter printer(QPrinter::HighResolution);
