@@ -116,8 +116,9 @@ double requiredCapacitanceUf(double frequencyKhz, double inductanceMh)
 void Update_Pri(Calculator& calc)
 {
     const Design& d = calc.design;
-    const TransformerMatch match = transformerMatch(d);
+    // The winding form first: it may force the angle the geometry reads.
     setWindingForm(calc);
+    const TransformerMatch match = transformerMatch(d);
     const PrimaryCoil coil = primaryCoil(d);
 
     showTransformerMatch(calc, match);
