@@ -69,8 +69,8 @@ std::string utf8Name(std::string_view modelName)
 
 std::string fileSystemName(std::string_view modelName)
 {
-    const std::string asText(modelName);
-    const std::string utf8 = utf8Name(modelName);
+    std::string asText(modelName);
+    std::string utf8 = utf8Name(modelName);
     if (utf8 == asText || exists(utf8)) return utf8;
     if (exists(asText)) return asText;
     if (folderExists(utf8) || !folderExists(asText)) return utf8;
