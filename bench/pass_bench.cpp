@@ -1,6 +1,7 @@
 // One recalculation pass on the start design, and the same pass with an absurd number of typed
 // primary turns: the wire length is a closed-form sum, so the count must not show in the time.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
 // Any bytes as a design parameter file: the reader takes them into the list and the design and
 // runs the stages, and then a pass and the save text must still work. Nothing may crash, the
 // list keeps its 37 lines at least, and the gauge stays a row of the wire table.
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "io/design_file.h"
 

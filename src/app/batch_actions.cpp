@@ -4,6 +4,7 @@
 #include "batch_stepping.h"
 
 #include "app/batch_simulate.h"
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/form.h"
 #include "core/number_parser.h"

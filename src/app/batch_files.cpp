@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "io/design_file.h"
+#include "io/file_names.h"
 #include "netlist/netlist_inputs.h"
 
 #include <ostream>
@@ -27,17 +28,23 @@ void printLines(const std::vector<std::string>& lines, std::ostream& out)
 
 } // namespace
 
-std::string checkFilePath(const std::string& path) { return path.empty() ? "expected a file name" : std::string(); }
+std::string checkFilePath(const std::string& path)
+{
+    if (path.empty()) return "expected a file name";
+    if (!modelFileName(path)) return "the file name has characters outside Western European (Latin-1) text";
+    return {};
+}
 
+// The argument is the file system's name; the design holds it as the window would.
 bool runOpenDesign(Calculator& calc, const std::string& path, std::ostream&)
 {
-    FixedPathChooser chooser(path);
+    FixedPathChooser chooser(*modelFileName(path));
     return OpenFileButtonClick(calc, chooser);
 }
 
 bool runSaveDesign(Calculator& calc, const std::string& path, std::ostream&)
 {
-    FixedPathChooser chooser(path);
+    FixedPathChooser chooser(*modelFileName(path));
     return SaveFileButtonClick(calc, chooser);
 }
 

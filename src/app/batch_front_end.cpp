@@ -1,6 +1,7 @@
 #include "app/batch_front_end.h"
 
 #include "batch_actions.h"
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/version.h"
 

@@ -5,7 +5,7 @@
 #include "app/gui_command_line.h"
 #include "core/version.h"
 #include "main_page.h"
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 #include "qt_file_chooser.h"
 #include "ui/aux/about_box.h"
 #include "ui/aux/credits_box.h"

@@ -5,6 +5,7 @@
 #include "calc/primary_steps.h"
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cfenv>
 #include <cmath>
@@ -14,15 +15,14 @@ namespace qv {
 namespace {
 
 // Each formula keeps the approximation of pi it was built with; they are not unified.
-constexpr double kPiCircumference = 3.1415; // projection angle, wire length, required C
-constexpr double kPiFormulaAngle = 3.1415927; // Wheeler's angle
+constexpr double kPiCircumference = kPiTo4Places; // projection angle, wire length, required C
+constexpr double kPiFormulaAngle = kPiTo7Places; // Wheeler's angle
 constexpr double kHalfTurnDegrees = 180;
 constexpr double kFullTurnDegrees = 360;
 constexpr double kFlatAngleDegrees = 0;
 constexpr double kHelixAngleDegrees = 90;
 constexpr double kMicrohenriesPerMillihenry = 1000;
 constexpr double kPicofaradsPerMicrofarad = 1000000;
-constexpr double kInchesPerFoot = 12;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double square(double x) { return x * x; }
@@ -49,9 +49,6 @@ void setWindingForm(Calculator& calc)
     }
     if (form.checked(OptionId::ConicalPrimary)) form.setEnabled(FieldId::PREdit12, true);
 }
-
-constexpr FieldId kPrimaryInputs[] = {FieldId::PREdit1, FieldId::PREdit2, FieldId::PREdit3,
-                                      FieldId::PREdit4, FieldId::PREdit12};
 
 } // namespace
 
@@ -119,8 +116,9 @@ double requiredCapacitanceUf(double frequencyKhz, double inductanceMh)
 void Update_Pri(Calculator& calc)
 {
     const Design& d = calc.design;
-    const TransformerMatch match = transformerMatch(d);
+    // The winding form first: it may force the angle the geometry reads.
     setWindingForm(calc);
+    const TransformerMatch match = transformerMatch(d);
     const PrimaryCoil coil = primaryCoil(d);
 
     showTransformerMatch(calc, match);
@@ -149,9 +147,9 @@ void Update_Pri(Calculator& calc)
                                     : s.inductanceMh * s.selfCapacitancePf;
     showResult(calc, FieldId::PREdit11, lsCs, "%7.4f");
 
-    for (const FieldId id : kPrimaryInputs) acceptInput(calc, id);
+    acceptSheetInputs(calc, Sheet::PrimarySheet);
     acceptTransformerInputs(calc);
-    acceptInput(calc, FieldId::SGEdit1);
+    acceptSheetInputs(calc, Sheet::SparkGapSheet); // the break rate
 
     updateSparkGap(calc);
 }

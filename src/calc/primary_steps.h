@@ -15,7 +15,7 @@ struct TransformerMatch {
 };
 TransformerMatch transformerMatch(const Design& design);
 void showTransformerMatch(Calculator& calc, const TransformerMatch& match);
-// TCEdit1, TCEdit2, TCEdit3, TCEdit6, TCEdit7, in this order.
+// The typed inputs of the Trans/Cap Match sheet, in the order of the field table.
 void acceptTransformerInputs(Calculator& calc);
 
 // Winding geometry and Wheeler's inductance for the angle the winding form left in the design.

@@ -3,6 +3,7 @@
 
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cmath>
 
@@ -10,11 +11,8 @@ namespace qv {
 namespace {
 
 constexpr double kWindingFactor = 0.97; // the "@ 97 %" beside the turns per inch
-constexpr double kPi = 3.1415927;
-constexpr double kTwoPi = 6.2831854;
-constexpr double kCentimetresPerInch = 2.54;
-constexpr double kInchesPerFoot = 12;
-constexpr double kMetresPerFoot = 0.3048;
+constexpr double kPi = kPiTo7Places;
+constexpr double kTwoPi = kTwoPiFrom7Places;
 constexpr double kLightSpeedKmPerS = 300000;
 constexpr double kMedhurstFloor = 0.0001;
 constexpr const char* kZeroMessage = "Invalid Data Entered\\nInductance/Diameter/Cap = 0";

@@ -4,6 +4,7 @@
 #include "calc/primary_steps.h"
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cmath>
 #include <limits>
@@ -12,9 +13,6 @@
 namespace qv {
 namespace {
 
-constexpr double kGapVoltsPerInch = 8400; // sparking voltage of an air gap
-constexpr double kSeriesFiringsPerCycle = 2;
-constexpr double kTwoPiPitch = 6.283; // the electrode pitch's two pi
 constexpr double kHalfPi = std::numbers::pi / 2; // the rotary gap width's, at full precision
 constexpr double kPresentationsPerQuadrant = 4;
 constexpr double kSideGapsPerGap = 2;
@@ -60,7 +58,7 @@ SparkGap seriesGap(const Design& d)
 {
     SparkGap gap{};
     gap.breakRateHz = kSeriesFiringsPerCycle * d.lineFrequencyHz;
-    gap.gapWidthInches = d.gapCount == 0 ? kNaN : (d.outputVolts / kGapVoltsPerInch) / d.gapCount;
+    gap.gapWidthInches = d.gapCount == 0 ? kNaN : seriesGapWidthInches(d.outputVolts, d.gapCount);
     gap.triggerVolts = gap.gapWidthInches * kGapVoltsPerInch;
     return gap;
 }
@@ -72,7 +70,7 @@ SparkGap rotaryGap(const Design& d)
     // Presentations per second; the divisor is the mains frequency value, as published.
     const double presentationRateHz = d.motorRpm / d.lineFrequencyHz * presentations;
     // The electrode's thickness shortens the time between firings by (pitch - t/2) / pitch.
-    const double pitchInches = kTwoPiPitch * d.rotorRadiusInches / presentations;
+    const double pitchInches = electrodePitchInches(d.rotorRadiusInches, d.presentations);
     const double dwell = (pitchInches - d.electrodeThicknessInches / 2) / pitchInches;
     // At twice the pitch the divisor is zero, beyond it the rate would turn negative.
     gap.breakRateHz = dwell > 0 ? presentationRateHz / dwell : kNaN;

@@ -1,10 +1,21 @@
 #pragma once
-// The calculation stages of one recalculation pass, in the order the pass runs them, and the
-// handlers of the Spark Gap sheet's mode buttons.
+// The recalculation pass, the calculation stages it runs in their order, and the handlers of the
+// option buttons.
+
+#include "core/form.h"
 
 namespace qv {
 
 struct Calculator;
+
+// One recalculation pass: the stages in order, the Reference refresh, the top-load flag.
+// A pass that would start while another is still running (a message box of the first is open
+// and its event loop delivers a timer tick) is skipped.
+void Main_Loop1(Calculator& calc);
+
+// A click on a radio button checks it; a click on a check box toggles it. The gap-kind buttons
+// also rearrange the Spark Gap sheet.
+void clickOption(Calculator& calc, OptionId id);
 
 // Top load: accepts Dt and Dtc, computes the toroid's (or sphere's) capacitance and, while
 // "Copy To Secondary Sheet" is on, hands it to the secondary.

@@ -2,6 +2,7 @@
 
 #include "calc/stages.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 #include <cmath>
 #include <limits>
@@ -9,8 +10,7 @@
 namespace qv {
 namespace {
 
-constexpr double kPi = 3.1415927;
-constexpr double kCentimetresPerInch = 2.54;
+constexpr double kPi = kPiTo7Places;
 constexpr double kSpherePfPerInch = 2.83915; // 4 pi e0 r, with r in inches
 constexpr const char* kBlankTubeDiameter = "     ";
 constexpr const char* kBlankTubeCaption = "      ";
@@ -56,29 +56,39 @@ void showShape(Form& form, bool toroid)
     form.setEnabled(ControlId::TOCSpinButton2, toroid);
 }
 
+// The capacitances of the chosen shape; a sphere leaves the toroid's own figures as they were.
+void computeTopLoad(const Design& d, bool toroid, TopLoadResults& r)
+{
+    if (!toroid) {
+        r.bertPoolPf = kSpherePfPerInch * d.tubeDiameterInches;
+        return;
+    }
+    r.overallDiameterInches = d.toroidDiameterInches + d.tubeDiameterInches;
+    r.bertPoolPf = bertPoolPf(d.tubeDiameterInches, r.overallDiameterInches);
+    r.rzeszotarskiPf = rzeszotarskiPf(d.tubeDiameterInches, d.toroidDiameterInches);
+}
+
+// The sizes and both capacitances; a sphere has no Dtc.
+void showTopLoad(Calculator& calc, bool toroid)
+{
+    if (toroid) showVariable(calc, FieldId::TOCEdit2);
+    else calc.form.write(FieldId::TOCEdit2, kBlankTubeDiameter);
+    showVariable(calc, FieldId::TOCEdit1);
+    showResult(calc, FieldId::TOCEdit3, calc.topLoad.bertPoolPf, "%4f");
+    showResult(calc, FieldId::TOCEdit4, calc.topLoad.rzeszotarskiPf, "%4f");
+}
+
 } // namespace
 
 void Update_T_C(Calculator& calc)
 {
-    acceptInput(calc, FieldId::TOCEdit1);
-    acceptInput(calc, FieldId::TOCEdit2);
+    acceptSheetInputs(calc, Sheet::TopLoadCSheet);
 
-    const Design& d = calc.design;
-    TopLoadResults& r = calc.topLoad;
+    const TopLoadResults& r = calc.topLoad;
     const bool toroid = calc.form.checked(OptionId::ToroidSelect);
     showShape(calc.form, toroid);
-    if (toroid) {
-        r.overallDiameterInches = d.toroidDiameterInches + d.tubeDiameterInches;
-        r.bertPoolPf = bertPoolPf(d.tubeDiameterInches, r.overallDiameterInches);
-        r.rzeszotarskiPf = rzeszotarskiPf(d.tubeDiameterInches, d.toroidDiameterInches);
-        showVariable(calc, FieldId::TOCEdit2);
-    } else {
-        r.bertPoolPf = kSpherePfPerInch * d.tubeDiameterInches;
-        calc.form.write(FieldId::TOCEdit2, kBlankTubeDiameter);
-    }
-    showVariable(calc, FieldId::TOCEdit1);
-    showResult(calc, FieldId::TOCEdit3, r.bertPoolPf, "%4f");
-    showResult(calc, FieldId::TOCEdit4, r.rzeszotarskiPf, "%4f");
+    computeTopLoad(calc.design, toroid, calc.topLoad);
+    showTopLoad(calc, toroid);
 
     if (calc.form.checked(OptionId::NoCap)) {
         const bool usesRzeszotarski = toroid && calc.form.checked(OptionId::PhysicsButton);

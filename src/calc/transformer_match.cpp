@@ -3,18 +3,16 @@
 
 #include "calc/primary_steps.h"
 #include "core/calculator.h"
+#include "core/units.h"
 
 namespace qv {
 namespace {
 
-constexpr double kTwoPiMatch = 6.283; // both formulas use this two pi
+constexpr double kTwoPiMatch = kTwoPiTo3Places; // both formulas use this two pi
 constexpr double kMicrofaradsPerFarad = 1000000;
 constexpr double kPercent = 100;
 constexpr double kVoltAmperesPerKva = 1000;
 constexpr double kPfcScale = 1000000000; // kVA over (2 pi f Vin^2) in uF
-
-constexpr FieldId kTransformerInputs[] = {FieldId::TCEdit1, FieldId::TCEdit2, FieldId::TCEdit3,
-                                          FieldId::TCEdit6, FieldId::TCEdit7};
 
 } // namespace
 
@@ -37,7 +35,7 @@ void showTransformerMatch(Calculator& calc, const TransformerMatch& match)
 
 void acceptTransformerInputs(Calculator& calc)
 {
-    for (const FieldId id : kTransformerInputs) acceptInput(calc, id);
+    acceptSheetInputs(calc, Sheet::TransCapSheet);
 }
 
 } // namespace qv

@@ -1,8 +1,8 @@
 #include "core/calculator.h"
 
-#include "calc/stages.h"
 #include "core/format.h"
 #include "core/number_parser.h"
+#include "core/units.h"
 #include "core/version.h"
 
 #include <algorithm>
@@ -12,9 +12,6 @@
 
 namespace qv {
 namespace {
-
-constexpr double kGapVoltsPerInch = 8400; // sparking voltage of an air gap
-constexpr double kSeriesFiringsPerCycle = 2;
 
 // Notes shown in the scratch pad on the start picture, after their heading with the version;
 // BEGIN empties it.
@@ -38,14 +35,11 @@ constexpr const char* kStartNotes =
     "and will probably not work the first time anyway \n"
     "- no matter what I do. AMEN";
 
-// Inputs the form leaves writable until their first edit ends, and results it leaves writable
-// (their typed text is never read). Every other field starts read-only.
-constexpr FieldId kInitiallyWritable[] = {
-    FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7, FieldId::TOCEdit1, FieldId::TOCEdit2,
-    FieldId::SEEdit14, FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit3, FieldId::SGEdit4,
-    FieldId::SGEdit5, FieldId::SGEdit7, FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
-    FieldId::SEEdit15, FieldId::SEEdit16, FieldId::TOCEdit3, FieldId::TOCEdit4, FieldId::SGEdit6,
-    FieldId::SGEdit8};
+// Results the form leaves writable (their typed text is never read); the fields of the table say
+// for themselves. Every other field starts read-only.
+constexpr FieldId kResultsWritable[] = {FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
+                                        FieldId::SEEdit15, FieldId::SEEdit16, FieldId::TOCEdit3,
+                                        FieldId::TOCEdit4};
 
 struct ControlCaption {
     ControlId id;
@@ -77,14 +71,11 @@ constexpr ControlId kHiddenAtStart[] = {
     ControlId::SGSpinButton5, ControlId::SGSpinButton6, ControlId::SGSpinButton7};
 constexpr FieldId kHiddenFieldsAtStart[] = {FieldId::SGEdit3, FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7};
 
-// After the design's inputs, creation writes the spark gap's fields in this order.
-constexpr FieldId kSparkGapCreationWrites[] = {
-    FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit6, FieldId::SGEdit3,
-    FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7, FieldId::SGEdit8};
-
 void setUpControls(Form& form)
 {
-    for (const FieldId id : kInitiallyWritable) form.setReadOnly(id, false);
+    for (const InputField& f : kInputFields)
+        if (f.startsWritable) form.setReadOnly(f.id, false);
+    for (const FieldId id : kResultsWritable) form.setReadOnly(id, false);
     form.setEnabled(FieldId::OutputEdit1, false);
     for (const auto& [id, text] : kControlCaptions) form.setCaption(id, text);
     for (const ControlId id : kHiddenAtStart) form.setVisible(id, false);
@@ -106,21 +97,9 @@ void setDerivedDefaults(Design& d)
 {
     d.turnsPerInch = turnsPerInchForGauge(d.secondaryGauge);
     d.breakRateHz = d.lineFrequencyHz * kSeriesFiringsPerCycle;
-    d.gapWidthInches = d.outputVolts / kGapVoltsPerInch / d.gapCount;
+    d.gapWidthInches = seriesGapWidthInches(d.outputVolts, d.gapCount);
     d.triggerVolts = d.gapWidthInches * kGapVoltsPerInch;
 }
-
-// Clears the pass guard however the pass ends.
-class PassGuard {
-public:
-    explicit PassGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~PassGuard() { flag_ = false; }
-    PassGuard(const PassGuard&) = delete;
-    PassGuard& operator=(const PassGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -129,8 +108,8 @@ Calculator::Calculator(Host& h) : host(&h)
     stopTimer(*this);
     setUpControls(form);
     setDerivedDefaults(design);
-    for (const FieldId id : kDesignInputFields) showVariable(*this, id);
-    for (const FieldId id : kSparkGapCreationWrites) showVariable(*this, id);
+    for (const InputField& f : kInputFields)
+        if (f.firstWrite != FirstWrite::FirstPass) showVariable(*this, f.id);
     // Before the first pass these two show fewer decimals than the pass will.
     form.write(FieldId::SGEdit3, formatField(design.electrodeThicknessInches, "%4.2f"));
     scratchPad = std::string(kStartNotesHeading) + kProgramVersion + kStartNotes;
@@ -158,25 +137,6 @@ void stopTimer(Calculator& calc)
     calc.host->timerChanged(false);
 }
 
-const InputField* typedInput(FieldId id)
-{
-    const auto found = std::find_if(std::begin(kTypedInputs), std::end(kTypedInputs),
-                                    [id](const InputField& f) { return f.id == id; });
-    return found == std::end(kTypedInputs) ? nullptr : &*found;
-}
-
-const ShownVariable& shownVariable(FieldId id)
-{
-    return *std::find_if(std::begin(kShownVariables), std::end(kShownVariables),
-                         [id](const ShownVariable& v) { return v.id == id; });
-}
-
-std::string displayText(const Design& design, const ShownVariable& shown)
-{
-    return shown.value ? formatField(design.*shown.value, shown.display)
-                       : formatField(design.*shown.count, shown.display);
-}
-
 void showVariable(Calculator& calc, FieldId id)
 {
     calc.form.write(id, displayText(calc.design, shownVariable(id)));
@@ -198,21 +158,15 @@ bool acceptInput(Calculator& calc, FieldId id)
         return true;
     }
     // Restore first: passes that run while the box is open find the mark cleared.
-    calc.form.write(id, formatField(variable, input.restore));
+    calc.form.write(id, formatField(variable, input.restoreFormat()));
     warn(calc, kInvalidDataMessage);
     return false;
 }
 
-void Main_Loop1(Calculator& calc)
+void acceptSheetInputs(Calculator& calc, Sheet sheet)
 {
-    if (calc.passInProgress) return;
-    const PassGuard guard(calc.passInProgress);
-    calc.form.statusPanels[0] = calc.designFileName;
-    Update_T_C(calc);
-    Update_Sec(calc);
-    Update_Pri(calc);
-    Update_Parms(calc);
-    calc.topLoadFlag = calc.form.checked(OptionId::TopLoadCheck);
+    for (const InputField& f : kInputFields)
+        if (f.typed && f.sheet == sheet) acceptInput(calc, f.id);
 }
 
 bool beginEdit(Calculator& calc, FieldId id)
@@ -230,14 +184,6 @@ void endEdit(Calculator& calc, FieldId id)
     startTimer(calc);
     calc.form.setReadOnly(id, true);
     calc.form.setColour(id, Colour::White);
-}
-
-void clickOption(Calculator& calc, OptionId id)
-{
-    const bool isCheckBox = id == OptionId::TopLoadCheck || id == OptionId::NoCap;
-    calc.form.setChecked(id, isCheckBox ? !calc.form.checked(id) : true);
-    if (id == OptionId::RadioButton1) RadioButton1Click(calc);
-    if (id == OptionId::RadioButton2) RadioButton2Click(calc);
 }
 
 void BeginButtonClick(Calculator& calc)

@@ -1,7 +1,8 @@
 #pragma once
 // The state the main window owns for the life of the program - design variables, form, Reference
 // list, scratch pad, file names - and the operations on it that are not one stage's own: creation,
-// the recalculation pass, the acceptance step, edit mode and the timer.
+// the acceptance step, edit mode and the timer. The pass that runs the stages is calc's
+// (calc/stages.h).
 
 #include "core/design.h"
 #include "core/form.h"
@@ -46,7 +47,7 @@ struct Calculator {
 // window's view follows the revision. The user's own typing goes straight into scratchPad.
 void replaceScratchPad(Calculator& calc, std::string text);
 
-// Shows a warning box. While it is open no recalculation pass starts (see Main_Loop1).
+// Shows a warning box. While it is open no recalculation pass starts (see Main_Loop1 in calc).
 void warn(Calculator& calc, std::string_view text);
 
 void startTimer(Calculator& calc);
@@ -56,25 +57,18 @@ void stopTimer(Calculator& calc);
 // checked; a good value is stored, a bad one restores the last good value and then warns.
 // Returns whether a value was stored.
 bool acceptInput(Calculator& calc, FieldId id);
+// The acceptance step for every typed input of a sheet, in the order of the field table.
+void acceptSheetInputs(Calculator& calc, Sheet sheet);
 
 // Writes a field from its design variable in its display format.
 void showVariable(Calculator& calc, FieldId id);
 // Writes a result field; a value that is not a finite number shows "----".
 void showResult(Calculator& calc, FieldId id, double value, Format format);
 
-// One recalculation pass: the stages in order, the Reference refresh, the top-load flag.
-// A pass that would start while another is still running (a message box of the first is open
-// and its event loop delivers a timer tick) is skipped.
-void Main_Loop1(Calculator& calc);
-
 // Edit mode of an input field: the click (double click for PREdit3) opens it, leaving it closes it.
 // Returns false when the field has no edit mode or is disabled.
 bool beginEdit(Calculator& calc, FieldId id);
 void endEdit(Calculator& calc, FieldId id);
-
-// A click on a radio button checks it; a click on a check box toggles it. The gap-kind buttons
-// also rearrange the Spark Gap sheet.
-void clickOption(Calculator& calc, OptionId id);
 
 // BEGIN and the splash button of the tool bar.
 void BeginButtonClick(Calculator& calc);

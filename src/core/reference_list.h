@@ -5,6 +5,7 @@
 #include "core/design.h"
 #include "core/input_fields.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -26,28 +27,20 @@ struct ReferenceRecord {
     AcceptRule rule;
 };
 
-inline constexpr std::array<ReferenceRecord, kReferenceRecordCount> kReferenceRecords{{
-    {"Primary Transformer Output Voltage (VAC)", &Design::outputVolts, kPositive},
-    {"Primary Transformer Rated Current (AMP)", &Design::ratedAmps, kPositive},
-    {"Primary Transformer Input Frequency (HZ)", &Design::lineFrequencyHz, kPositive},
-    {"Primary Transformer Input Voltage (VAC)", &Design::inputVolts, kPositive},
-    {"Primary Coil Inside Diameter (IN)", &Design::primaryInsideDiameterInches, kPositive},
-    {"Primary Coil Wire Diameter (IN)", &Design::primaryWireDiameterInches, kPositive},
-    {"Primary Coil Wire Spacing (IN)", &Design::primarySpacingInches, kPositive},
-    {"Primary Coil Number of Turns", &Design::primaryTurns, kPositive},
-    {"Primary Coil Angle From Horizontal Plane (DEGREES)", &Design::primaryAngleDegrees, inRange(0, 90)},
-    {"Secondary Wire Diameter (IN)", nullptr, kPositive},
-    {"Secondary Coil Total Outside Diameter (IN)", &Design::secondaryDiameterInches, kPositive},
-    {"Length of Secondary Coil (IN)", &Design::secondaryLengthInches, kPositive},
-    {"Secondary Wire Gauge", nullptr, kPositive},
-    {"Secondary Turns/Inch", &Design::turnsPerInch, kPositive},
-    {"Top Load Capacitance (PF)", &Design::topLoadPf, kPositive},
-    {"Sphere Radius/Toroid Tube Diameter (IN)", &Design::tubeDiameterInches, kPositive},
-    {"Toroid Diameter Tube Center-to-Center (IN)", &Design::toroidDiameterInches, kPositive},
-    {"Primary Transformer PFC Rating (%)", &Design::pfcRatingPercent, inRange(1, 100)},
-}};
 inline constexpr std::size_t kWireDiameterRecord = 10;
 inline constexpr std::size_t kGaugeRecord = 13;
+inline constexpr std::string_view kWireDiameterLabel = "Secondary Wire Diameter (IN)";
+
+// The records in order, gathered from the field table's Reference slots.
+inline constexpr std::array<ReferenceRecord, kReferenceRecordCount> kReferenceRecords = [] {
+    std::array<ReferenceRecord, kReferenceRecordCount> records{};
+    records[kWireDiameterRecord - 1] = {kWireDiameterLabel, nullptr, kPositive};
+    for (const InputField& f : kInputFields)
+        if (f.reference.record != 0) records[f.reference.record - 1] = {f.reference.label, f.value, f.rule};
+    return records;
+}();
+static_assert(std::ranges::none_of(kReferenceRecords, [](const ReferenceRecord& r) { return r.label.empty(); }),
+              "every Reference record needs a row of the field table");
 
 using ReferenceRecords = std::array<double, kReferenceRecordCount>;
 

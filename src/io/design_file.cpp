@@ -4,6 +4,7 @@
 #include "core/calculator.h"
 #include "core/number_parser.h"
 #include "io/file_bytes.h"
+#include "io/file_names.h"
 #include "io/file_command.h"
 
 #include <cmath>
@@ -145,7 +146,7 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
 
 bool openDesignFile(Calculator& calc, const std::string& path)
 {
-    const FileRead read = readFileBytes(path, kMaxDesignFileBytes);
+    const FileRead read = readModelFile(path, kMaxDesignFileBytes);
     if (!read.ok) {
         warn(calc, read.error);
         return false;
@@ -155,7 +156,13 @@ bool openDesignFile(Calculator& calc, const std::string& path)
 
 bool openDesignAtStart(Calculator& calc, const std::string& path, const std::function<void()>& begin)
 {
-    const FileRead read = readFileBytes(path, kMaxDesignFileBytes);
+    // The command line names the file as the file system does; the design keeps its name as model text.
+    const std::optional<std::string> name = modelFileName(path);
+    if (!name) {
+        warn(calc, "Cannot open file \"" + path + "\". The file name has characters outside Western European (Latin-1) text");
+        return false;
+    }
+    const FileRead read = readModelFile(*name, kMaxDesignFileBytes);
     if (!read.ok) {
         warn(calc, read.error);
         return false;
@@ -163,7 +170,7 @@ bool openDesignAtStart(Calculator& calc, const std::string& path, const std::fun
     begin();
     calc.form.statusPanels[1] = kOpenFileStatus;
     const TimerPause pause(calc);
-    loadDesignText(calc, path, read.bytes);
+    loadDesignText(calc, *name, read.bytes);
     return true;
 }
 
@@ -177,7 +184,7 @@ bool saveDesignFile(Calculator& calc, const std::string& path)
     const std::string previousFirstLine = calc.referenceList.front();
     calc.designFileName = path;
     calc.referenceList.front() = path;
-    const std::string error = replaceFile(path, designFileText(calc.referenceList));
+    const std::string error = replaceModelFile(path, designFileText(calc.referenceList));
     if (error.empty()) return true;
     // The design is not in that file, so the list and the name keep pointing where it is.
     calc.designFileName = previousName;

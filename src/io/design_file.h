@@ -51,7 +51,7 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
 // Reads the file and loads it; a file that cannot be read is reported and changes nothing.
 bool openDesignFile(Calculator& calc, const std::string& path);
 
-// A design named on the command line, opened as the open command opens it (its messages
+// A design named on the command line (a file-system name), opened as the open command opens it (its messages
 // included) once `begin` has started the calculator as BEGIN does; the window passes its own
 // BEGIN so the sheets show before any message. A file that cannot be read is reported, `begin`
 // is not called and the start picture stays with the program's own design. Returns whether the

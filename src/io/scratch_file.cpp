@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "io/design_file.h"
 #include "io/file_bytes.h"
+#include "io/file_names.h"
 #include "io/file_command.h"
 
 namespace qv {
@@ -45,7 +46,7 @@ std::string scratchPadText(std::string_view fileText)
 
 bool saveScratchFile(Calculator& calc, const std::string& path)
 {
-    const std::string error = replaceFile(path, scratchFileText(calc.scratchPad));
+    const std::string error = replaceModelFile(path, scratchFileText(calc.scratchPad));
     if (!error.empty()) {
         warn(calc, error);
         return false;
@@ -56,7 +57,7 @@ bool saveScratchFile(Calculator& calc, const std::string& path)
 
 bool openScratchFile(Calculator& calc, const std::string& path)
 {
-    const FileRead read = readFileBytes(path, kMaxScratchFileBytes);
+    const FileRead read = readModelFile(path, kMaxScratchFileBytes);
     if (!read.ok) {
         warn(calc, read.error);
         return false;

@@ -1,6 +1,7 @@
 #include "netlist/netlist_models.h"
 
 #include "core/format.h"
+#include "core/units.h"
 
 #include <array>
 #include <cmath>
@@ -16,7 +17,7 @@ namespace {
 // Copper resistivity in ohm times inch.
 constexpr double kCopperResistivityOhmInch = 6.6927e-07;
 // The resistance formulas use pi to four decimals.
-constexpr double kPi = 3.1415;
+constexpr double kPi = kPiTo4Places;
 // Bore of the primary tubing as a fraction of its outside diameter.
 constexpr double kTubeBoreFraction = 0.66;
 // Air resistance from the top load to ground in the ladder model, ohms.

@@ -2,6 +2,7 @@
 // Helpers for the stage tests: a host that records messages (and can look at the form when one
 // is shown), and short ways to type into a field and read one back.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/host.h"
 

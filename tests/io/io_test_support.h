@@ -3,6 +3,7 @@
 // the dialogs with a fixed path (or cancels) and remembers what it was asked, and a scratch
 // directory that is removed afterwards.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/file_chooser.h"
 

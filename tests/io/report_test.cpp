@@ -2,14 +2,12 @@
 // in the "Word[n]Word" notation of the coil report's column plan, with [n] standing for n blanks,
 // and {FIELD} for the text that field shows.
 
-#include "app/batch_front_end.h"
 #include "io/report.h"
 #include "io_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 namespace qv {
 namespace {
@@ -141,21 +139,6 @@ TEST(ScratchPadLines, SplitsAsTheScratchPadShowsItsText)
     EXPECT_EQ(scratchPadLines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(scratchPadLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(scratchPadLines("page one\fpage two"), std::vector<std::string>{"page one\fpage two"});
-}
-
-TEST(ReportLines, BatchReportPrintsTheLinesOneALine)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const std::vector<std::string> arguments = {"--set", "TCEdit6=120", "--report"};
-    ASSERT_EQ(runBatch(arguments, out, err), kBatchOk) << err.str();
-    std::istringstream printed(out.str());
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(printed, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 48U);
-    EXPECT_EQ(lines[1], "Quorvane");
-    // The typed value was accepted by a pass and shows as typed until the program rewrites it.
-    EXPECT_TRUE(std::regex_match(lines[9], std::regex("Input Voltage *120VAC"))) << lines[9];
 }
 
 } // namespace

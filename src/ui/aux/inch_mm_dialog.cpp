@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "core/host.h"
+#include "ui/model_text.h"
 #include "ui/spin_control/spin_control.h"
 
 #include <QFocusEvent>
@@ -17,7 +18,7 @@ namespace {
 constexpr int kEditWidthChars = 10;
 constexpr int kRowsOfPairs = 3;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) { return toQt(text); }
 
 } // namespace
 
@@ -102,7 +103,7 @@ void TInchMMDlg::editExit(Quantity q)
 {
     QLineEdit* field = edit(q);
     if (!field->isModified()) return;
-    if (converter_.enter(q, field->text().toStdString())) {
+    if (converter_.enter(q, fromQt(field->text()))) {
         // The typed text stays as typed; only the partner is rewritten.
         field->setModified(false);
         showValue(partner(q));

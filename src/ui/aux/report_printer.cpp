@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "io/report.h"
 #include "report_layout.h"
+#include "ui/model_text.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -14,14 +15,12 @@
 namespace qv {
 namespace {
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 std::string failure(const QPrinter& printer, const char* what)
 {
     std::string text = "The design report could not be printed: ";
     text += what;
     const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    if (!target.isEmpty()) text += " (" + target.toStdString() + ")";
+    if (!target.isEmpty()) text += " (" + fromQt(target) + ")";
     return text + ".";
 }
 
@@ -33,7 +32,7 @@ PrintMetrics metricsFor(const QPrinter& printer, const QFontMetrics& font)
     metrics.pageHeight = printer.height();
     metrics.charHeight = font.height();
     metrics.averageCharWidth = font.averageCharWidth();
-    metrics.textWidth = [font](std::string_view text) { return font.horizontalAdvance(fromUtf8(text)); };
+    metrics.textWidth = [font](std::string_view text) { return font.horizontalAdvance(toQt(text)); };
     return metrics;
 }
 
@@ -52,7 +51,7 @@ std::string printReport(const std::vector<std::string>& lines, QPrinter& printer
             painter.end();
             return failure(printer, "the printer could not start a new page");
         }
-        for (const TextRun& run : pages[page].runs) painter.drawText(run.x, run.y + font.ascent(), fromUtf8(run.text));
+        for (const TextRun& run : pages[page].runs) painter.drawText(run.x, run.y + font.ascent(), toQt(run.text));
         if (printer.printerState() == QPrinter::Error) {
             painter.end();
             return failure(printer, "the printer reported an error");

@@ -10,9 +10,9 @@ namespace {
 // Steps of 0.1 everywhere; the bounds keep a spin step from reaching zero or a silly size.
 constexpr QuantityRule kRules[kQuantityCount] = {
     {"InEdit", "InSpinButton", "in", "%7.3f", 1.0, 0.1, 0.01, 12000, 0.001},
-    {"MmEdit", "MmSpinButton", "mm", "%7.4f", 25.4, 0.1, 0.001, 10000, 0.0001},
+    {"MmEdit", "MmSpinButton", "mm", "%7.4f", kMillimetresPerInch, 0.1, 0.001, 10000, 0.0001},
     {"FtEdit", "FtSpinButton", "ft", "%7.2f", 1.0, 0.1, 0.1, 10000, 0.01},
-    {"MEdit", "MSpinButton", "M", "%7.4f", 0.3048, 0.1, 0.01, 10000, 0.0001},
+    {"MEdit", "MSpinButton", "M", "%7.4f", kMetresPerFoot, 0.1, 0.01, 10000, 0.0001},
     {"DegEdit", "DegSpinButton", "deg", "%7.2f", 1.0, 0.1, 1, 360, 0.01},
     {"RadEdit", "RadSpinButton", "rad", "%7.4f", 0.0175, 0.1, 0.02, 6.28, 0.0001},
 };

@@ -4,6 +4,7 @@
 // partner; setting one side by a step or by typing always recomputes the other from it.
 
 #include "core/format.h"
+#include "core/units.h"
 
 #include <array>
 #include <cstdint>
@@ -34,9 +35,7 @@ Quantity partner(Quantity q);
 double convert(Quantity q, double value);
 
 // The circle constant of the angle conversion.
-inline constexpr double kConverterPi = 3.1415926;
-inline constexpr double kMillimetresPerInch = 25.4;
-inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kConverterPi = kPiTo7PlacesCut;
 
 enum class SpinDirection : std::uint8_t { Up, Down };
 

@@ -1,5 +1,6 @@
 #include "form_binding.h"
 
+#include "calc/stages.h"
 #include "core/input_fields.h"
 #include "field_edit.h"
 #include "ui/spin_control/spin_control.h"
@@ -8,10 +9,6 @@
 #include <QLabel>
 
 namespace qv {
-
-QString toQt(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
 
 FormBinding::FormBinding(Calculator& calc, std::function<void()> afterUserAction, SpinHandler spin)
     : calc_(calc), afterUserAction_(std::move(afterUserAction)), spin_(std::move(spin))

@@ -6,6 +6,7 @@
 // moved, and the user's actions on the widgets go back to the model's operations.
 
 #include "core/calculator.h"
+#include "ui/model_text.h"
 #include "field_edit.h"
 
 #include <QColor>
@@ -70,9 +71,5 @@ private:
     std::array<Bound<QAbstractButton>, kOptionCount> options_{};
     std::array<Bound<QWidget>, kControlCount> controls_{};
 };
-
-// 8-bit text of the model to the widgets and back, byte for byte.
-QString toQt(std::string_view text);
-std::string fromQt(const QString& text);
 
 } // namespace qv

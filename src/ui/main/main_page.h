@@ -3,6 +3,7 @@
 // and the status bar, over the calculator's model. The window is the model's host: it shows
 // the warnings and drives the recalculation timer.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/host.h"
 #include "form_binding.h"

@@ -35,7 +35,7 @@ PowerOutputSheet::PowerOutputSheet(QWidget* parent) : QWidget(parent)
                                                                 Qt::SmoothTransformation));
 
     giveBackground(addLabel(this, "Maximum Spark Output (based on 1.2*sqrt(power-in)):", kCaption));
-    addField(this, "OutputEdit1", QRect(kSpark.x(), kSpark.y(), kFieldWidth, kRowHeight));
+    addField(this, FieldId::OutputEdit1, QRect(kSpark.x(), kSpark.y(), kFieldWidth, kRowHeight));
     QLabel* unit = addLabel(this, " in ", QRect(kSpark.x() + kFieldWidth + kGap, kSpark.y(), 24, kRowHeight));
     giveBackground(unit);
 }

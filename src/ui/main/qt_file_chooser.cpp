@@ -1,15 +1,22 @@
 #include "qt_file_chooser.h"
 
+#include "ui/model_text.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QSettings>
 
 namespace qv {
+namespace {
+constexpr const char* kNameNotHeld =
+    "The file name \"%1\" has characters outside Western European (Latin-1) text; choose a name without them.";
+} // namespace
 
 QStringList qtNameFilters(std::string_view filter)
 {
-    QStringList parts = QString::fromLatin1(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
+    QStringList parts = toQt(filter).split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
@@ -36,17 +43,17 @@ std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec&
 
 std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, bool save)
 {
-    QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    QFileDialog dialog(parent_, toQt(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Neither dialog asks before overwriting, nor insists that the file exists.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(qtNameFilters(request.filter));
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog.setDefaultSuffix(toQt(request.defaultExtension));
     // A name without a folder of its own (the untitled design) starts where this dialog was last
     // used, or in the current folder; never where another dialog was last used.
-    const QString initialName = QString::fromLocal8Bit(request.initialName.c_str());
+    const QString initialName = toQt(request.initialName);
     QSettings settings;
     const QString key = folderSettingsKey(request.title);
     const QString lastFolder = settings.value(key).toString();
@@ -55,8 +62,14 @@ std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, 
     if (!initialName.isEmpty()) dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();
+    // The design and scratch-pad files keep their names as 8-bit text; a name that cannot be
+    // held would open or replace a different file.
+    if (!fitsModel(chosen)) {
+        QMessageBox::warning(parent_, toQt(request.title), QString(kNameNotHeld).arg(chosen));
+        return std::nullopt;
+    }
     settings.setValue(key, QFileInfo(chosen).absolutePath());
-    return chosen.toLocal8Bit().toStdString();
+    return fromQt(chosen);
 }
 
 } // namespace qv

@@ -1,6 +1,8 @@
 #include "sheet_widgets.h"
 
 #include "field_edit.h"
+#include "core/input_fields.h"
+#include "ui/model_text.h"
 #include "ui/spin_control/spin_control.h"
 
 #include <QCheckBox>
@@ -8,12 +10,24 @@
 #include <QRadioButton>
 
 namespace qv {
+namespace {
+
+template <typename Id> QString objectName(Id id) { return toQt(name(id)); }
+
+} // namespace
 
 QLabel* addLabel(QWidget* parent, const QString& text, QRect where, const char* name)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(where);
     if (name) label->setObjectName(name);
+    return label;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, QRect where, ControlId id)
+{
+    QLabel* label = addLabel(parent, text, where);
+    label->setObjectName(objectName(id));
     return label;
 }
 
@@ -30,34 +44,34 @@ QLabel* addHeading(QWidget* parent, const QString& text, QRect where, int pixelS
     return label;
 }
 
-FieldEdit* addField(QWidget* parent, const char* name, QRect where)
+FieldEdit* addField(QWidget* parent, FieldId id, QRect where)
 {
     auto* edit = new FieldEdit(parent);
-    edit->setObjectName(name);
+    edit->setObjectName(objectName(id));
     edit->setGeometry(where);
     return edit;
 }
 
-SpinControl* addSpin(QWidget* parent, const char* name, QPoint at)
+SpinControl* addSpin(QWidget* parent, ControlId id, QPoint at)
 {
     auto* spin = new SpinControl(parent);
-    spin->setObjectName(name);
+    spin->setObjectName(objectName(id));
     spin->setGeometry(QRect(at, QSize(SpinControl::kWidth, kRowHeight)));
     return spin;
 }
 
-QAbstractButton* addRadio(QWidget* parent, const char* name, const QString& text, QRect where)
+QAbstractButton* addRadio(QWidget* parent, OptionId id, const QString& text, QRect where)
 {
     auto* button = new QRadioButton(text, parent);
-    button->setObjectName(name);
+    button->setObjectName(objectName(id));
     button->setGeometry(where);
     return button;
 }
 
-QAbstractButton* addCheck(QWidget* parent, const char* name, const QString& text, QRect where)
+QAbstractButton* addCheck(QWidget* parent, OptionId id, const QString& text, QRect where)
 {
     auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
+    box->setObjectName(objectName(id));
     box->setGeometry(where);
     return box;
 }
@@ -72,16 +86,18 @@ QGroupBox* addPanel(QWidget* parent, const QString& title, QRect where)
 void addRow(QWidget* sheet, Column column, int y, const Row& row)
 {
     int x = column.x;
-    if (*row.caption || row.captionName)
-        addLabel(sheet, row.caption, QRect(x, y, column.captionWidth, kRowHeight), row.captionName);
+    const QRect captionRect(x, y, column.captionWidth, kRowHeight);
+    if (row.captionLabel) addLabel(sheet, row.caption, captionRect, *row.captionLabel);
+    else if (*row.caption) addLabel(sheet, row.caption, captionRect);
     x += column.captionWidth;
+    const std::optional<ControlId> spin = spinButton(row.field);
     // A result without a unit (the LC products) takes the unit's room: its values run longer.
-    const bool unitless = !row.unit && !row.spin;
+    const bool unitless = !row.unit && !spin;
     const int fieldWidth = unitless ? kWideFieldWidth : kFieldWidth;
     addField(sheet, row.field, QRect(x, y, fieldWidth, kRowHeight));
     x += fieldWidth;
-    if (row.spin) {
-        addSpin(sheet, row.spin, QPoint(x, y));
+    if (spin) {
+        addSpin(sheet, *spin, QPoint(x, y));
         x += SpinControl::kWidth;
     }
     if (row.unit) {

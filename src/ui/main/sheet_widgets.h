@@ -1,11 +1,15 @@
 #pragma once
 // Building blocks of the sheets. The sheets are laid out at fixed logical pixels, as the
-// calculator's form always was; every widget a model element drives carries that element's
-// name as its object name, which is all the binder needs.
+// calculator's form always was; every widget a model element drives is named by that element's
+// id and carries its name as its object name, which is all the binder needs.
+
+#include "core/form.h"
 
 #include <QLabel>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 class QAbstractButton;
 class QGroupBox;
@@ -23,15 +27,14 @@ inline constexpr int kWideFieldWidth = 72;
 inline constexpr int kUnitWidth = 22;
 inline constexpr int kGap = 3;
 
-// One row of a column: a caption, a field, its unit and, where it has one, a spin button.
-// Names are object names; a null unit or spin leaves that part out.
+// One row of a column: a caption, a field, its unit and, where the field table gives the field
+// one, a spin button. A null unit leaves it out.
 struct Row {
     const char* caption;
-    const char* field;
+    FieldId field;
     const char* unit = nullptr;
-    const char* spin = nullptr;
-    // Named caption labels are ones the program retitles or hides.
-    const char* captionName = nullptr;
+    // A caption label the program retitles or hides.
+    std::optional<ControlId> captionLabel{};
 };
 
 struct Column {
@@ -45,12 +48,14 @@ int addRows(QWidget* sheet, Column column, std::initializer_list<Row> rows);
 void addRow(QWidget* sheet, Column column, int y, const Row& row);
 
 QLabel* addLabel(QWidget* parent, const QString& text, QRect where, const char* name = nullptr);
+// A label the program retitles or hides.
+QLabel* addLabel(QWidget* parent, const QString& text, QRect where, ControlId id);
 // A maroon, bold heading.
 QLabel* addHeading(QWidget* parent, const QString& text, QRect where, int pixelSize = 0);
-FieldEdit* addField(QWidget* parent, const char* name, QRect where);
-SpinControl* addSpin(QWidget* parent, const char* name, QPoint at);
-QAbstractButton* addRadio(QWidget* parent, const char* name, const QString& text, QRect where);
-QAbstractButton* addCheck(QWidget* parent, const char* name, const QString& text, QRect where);
+FieldEdit* addField(QWidget* parent, FieldId id, QRect where);
+SpinControl* addSpin(QWidget* parent, ControlId id, QPoint at);
+QAbstractButton* addRadio(QWidget* parent, OptionId id, const QString& text, QRect where);
+QAbstractButton* addCheck(QWidget* parent, OptionId id, const QString& text, QRect where);
 QGroupBox* addPanel(QWidget* parent, const QString& title, QRect where);
 
 inline const QColor kHeadingColour{128, 0, 0};

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include <optional>
+
 namespace qv {
 
 namespace {
@@ -46,17 +48,30 @@ void addToroidDrawing(QWidget* sheet)
 }
 
 // A radio button whose caption is a label of its own, so the program can retitle or hide it.
-void addCaptionedRadio(QWidget* panel, const char* button, const char* label, QPoint at)
+void addCaptionedRadio(QWidget* panel, OptionId button, ControlId label, QPoint at)
 {
     addRadio(panel, button, QString(), QRect(at, QSize(kRadioWidth, 18)));
     addLabel(panel, QString(), QRect(at.x() + kRadioWidth + 2, at.y(), 300, 18), label);
 }
 
-void addCapacitanceRow(QWidget* panel, const char* caption, const char* field, const char* unit, int y)
+// The labels of the second row are named: they hide with the Rzeszotarski result for a sphere.
+struct CapacitanceLabels {
+    ControlId caption;
+    ControlId unit;
+};
+
+void addCapacitanceRow(QWidget* panel, FieldId field, std::optional<CapacitanceLabels> labels, int y)
 {
-    addLabel(panel, "Capacitance", QRect(30, y, 80, kRowHeight), caption);
+    const QRect caption(30, y, 80, kRowHeight);
+    const QRect unit(112 + kFieldWidth + kGap, y, kUnitWidth, kRowHeight);
     addField(panel, field, QRect(112, y, kFieldWidth, kRowHeight));
-    addLabel(panel, "pf", QRect(112 + kFieldWidth + kGap, y, kUnitWidth, kRowHeight), unit);
+    if (!labels) {
+        addLabel(panel, "Capacitance", caption);
+        addLabel(panel, "pf", unit);
+        return;
+    }
+    addLabel(panel, "Capacitance", caption, labels->caption);
+    addLabel(panel, "pf", unit, labels->unit);
 }
 
 } // namespace
@@ -67,24 +82,25 @@ TopLoadCSheet::TopLoadCSheet(QWidget* parent) : QWidget(parent)
     addNote(this);
     addToroidDrawing(this);
     addRows(this, kSizes, {
-        {"Dt", "TOCEdit1", "in", "TOCSpinButton1", "TOCLabel1"},
-        {"Dtc", "TOCEdit2", nullptr, "TOCSpinButton2", "TOCLabel2"},
+        {"Dt", FieldId::TOCEdit1, "in", ControlId::TOCLabel1},
+        {"Dtc", FieldId::TOCEdit2, nullptr, ControlId::TOCLabel2},
     });
     // The unit of the second row hides with it.
     addLabel(this, "in", QRect(kSizes.x + kSizes.captionWidth + kFieldWidth + 15 + kGap, kSizes.y + kRowPitch,
-                               kUnitWidth, kRowHeight), "TOCUnitLabel2");
+                               kUnitWidth, kRowHeight), ControlId::TOCUnitLabel2);
 
     QGroupBox* shape = addPanel(this, "Shape of Top Capacitor", kShapePanel);
-    addRadio(shape, "ToroidSelect", "Toroid ", QRect(10, 20, 80, 20));
-    addRadio(shape, "SphereSelect", "Sphere", QRect(92, 20, 80, 20));
-    addCheck(shape, "NoCap", "Copy To Secondary Sheet", QRect(176, 20, 182, 20));
+    addRadio(shape, OptionId::ToroidSelect, "Toroid ", QRect(10, 20, 80, 20));
+    addRadio(shape, OptionId::SphereSelect, "Sphere", QRect(92, 20, 80, 20));
+    addCheck(shape, OptionId::NoCap, "Copy To Secondary Sheet", QRect(176, 20, 182, 20));
 
     QGroupBox* equations = addPanel(this, QString(), kEquationPanel);
-    addCaptionedRadio(equations, "BertPoolButton", "BertPoolLabel", QPoint(8, 6));
-    addCapacitanceRow(equations, nullptr, "TOCEdit3", nullptr, 26);
-    addCaptionedRadio(equations, "PhysicsButton", "PhysicsLabel", QPoint(8, 56));
-    addLabel(equations, QString(), QRect(8 + kRadioWidth + 2, 74, 300, 16), "PhysicsNoteLabel");
-    addCapacitanceRow(equations, "TOCCapacitanceLabel4", "TOCEdit4", "TOCUnitLabel4", 94);
+    addCaptionedRadio(equations, OptionId::BertPoolButton, ControlId::BertPoolLabel, QPoint(8, 6));
+    addCapacitanceRow(equations, FieldId::TOCEdit3, std::nullopt, 26);
+    addCaptionedRadio(equations, OptionId::PhysicsButton, ControlId::PhysicsLabel, QPoint(8, 56));
+    addLabel(equations, QString(), QRect(8 + kRadioWidth + 2, 74, 300, 16), ControlId::PhysicsNoteLabel);
+    addCapacitanceRow(equations, FieldId::TOCEdit4, CapacitanceLabels{ControlId::TOCCapacitanceLabel4,
+                                                                      ControlId::TOCUnitLabel4}, 94);
 }
 
 } // namespace qv

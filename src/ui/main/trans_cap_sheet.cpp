@@ -20,10 +20,10 @@ TransCapSheet::TransCapSheet(QWidget* parent) : QWidget(parent)
         Row row;
     };
     const TwoLineRow rows[] = {
-        {"Output Voltage", {"", "TCEdit1", "VAC", "TCSpinButton1"}},
-        {"Rated Current", {"", "TCEdit2", "A", "TCSpinButton2"}},
-        {"Input Frequency", {"", "TCEdit3", "Hz", "TCSpinButton3"}},
-        {"Input Voltage", {"", "TCEdit6", "VAC", "TCSpinButton4"}},
+        {"Output Voltage", {"", FieldId::TCEdit1, "VAC"}},
+        {"Rated Current", {"", FieldId::TCEdit2, "A"}},
+        {"Input Frequency", {"", FieldId::TCEdit3, "Hz"}},
+        {"Input Voltage", {"", FieldId::TCEdit6, "VAC"}},
     };
     int y = kLeft.y;
     for (const auto& [quantity, row] : rows) {
@@ -33,16 +33,16 @@ TransCapSheet::TransCapSheet(QWidget* parent) : QWidget(parent)
     }
 
     addLabel(this, "Capacitor Match", QRect(kRight.x, kRight.y, 120, 16));
-    addField(this, "TCEdit4", QRect(kRight.x, kRight.y + 18, kFieldWidth, kRowHeight));
+    addField(this, FieldId::TCEdit4, QRect(kRight.x, kRight.y + 18, kFieldWidth, kRowHeight));
     addLabel(this, "uF", QRect(kRight.x + kFieldWidth + kGap, kRight.y + 18, kUnitWidth, kRowHeight));
 
     const int bottom = y + 12;
     addLabel(this, "Recommended Power Factor Correction Capacitor", QRect(kLeft.x, bottom, 300, 16));
     constexpr int kPfcFieldWidth = kWideFieldWidth;
-    addField(this, "TCEdit5", QRect(kLeft.x, bottom + 18, kPfcFieldWidth, kRowHeight));
+    addField(this, FieldId::TCEdit5, QRect(kLeft.x, bottom + 18, kPfcFieldWidth, kRowHeight));
     addLabel(this, "uF", QRect(kLeft.x + kPfcFieldWidth + kGap, bottom + 18, kUnitWidth, kRowHeight));
     addRow(this, Column{kLeft.x + kPfcFieldWidth + 2 * kGap + kUnitWidth + 6, bottom + 18, 120}, bottom + 18,
-           {"For A PFC Rating Of", "TCEdit7", "%", "TCSpinButton5"});
+           {"For A PFC Rating Of", FieldId::TCEdit7, "%"});
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 // pdftotext, as a reader of the paper would read it: every line there once and in order, a long
 // scratch-pad line continued on the lines after it, a form feed starting a new page.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "io/report.h"
 #include "ui/aux/report_printer.h"
@@ -111,6 +112,23 @@ private slots:
         QVERIFY(pages_.size() >= 2);
         QVERIFY(words(pages_[0]).endsWith(QStringLiteral("before the break")));
         QVERIFY(words(pages_[1]).startsWith(QStringLiteral("after the break last line")));
+    }
+
+    // The model's 8-bit text is Latin-1: a degree or micro sign typed into the scratch pad
+    // reaches the paper as itself.
+    void degreeAndMicroSignsPrintAsTyped()
+    {
+        Calculator calc = calc_;
+        replaceScratchPad(calc, "Angle 30\xb0\nLp 12 \xb5H\n");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir_.filePath(QStringLiteral("signs.pdf"));
+        printer.setOutputFileName(pdf);
+        const std::string problem = printReport(reportLines(calc), printer);
+        QVERIFY2(problem.empty(), problem.c_str());
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Angle 30°")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Lp 12 µH")), qPrintable(text));
     }
 
     void printerThatCannotOpenIsReported()

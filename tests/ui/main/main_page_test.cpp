@@ -7,6 +7,7 @@
 #include "ui/spin_control/spin_control.h"
 #include "window_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -295,6 +296,28 @@ private slots:
         click("OpenFileButton");
         QVERIFY(timerOn());
         QVERIFY(watchdog->messages.isEmpty());
+    }
+
+    // A folder named with an umlaut: the model holds the name as Latin-1 text, the file lands
+    // in the folder the file system knows by its UTF-8 name, and the window shows it as chosen.
+    void nonAsciiFileNameShowsAsChosen()
+    {
+        const QString folder = dir.filePath(QStringLiteral("Entwürfe"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString chosen = folder + QStringLiteral("/coil.qvd");
+        begin();
+        chooser.answers = {fromQt(chosen)};
+        click("SaveFileButton");
+        QVERIFY2(watchdog->messages.isEmpty(), qPrintable(watchdog->messages.join(", ")));
+        QVERIFY(QFile::exists(chosen));
+        page->Main_Loop1();
+        QCOMPARE(status(0), chosen);
+        QCOMPARE(widget<QListWidget>("Parameters")->item(0)->text(), chosen);
+
+        chooser.answers = {fromQt(chosen)};
+        click("OpenFileButton");
+        QVERIFY2(watchdog->messages.isEmpty(), qPrintable(watchdog->messages.join(", ")));
+        QCOMPARE(widget<QListWidget>("Parameters")->item(0)->text(), chosen);
     }
 
     void fileErrorsAreReportedAndTheTimerRestarts()

@@ -3,7 +3,7 @@
 // netlist, and simulate the saved file.
 
 #include "main_page.h"
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 #include "sim/ngspice_simulator.h"
 #include "ui/aux/simulation_results_window.h"
 #include "window_fixture.h"

@@ -1,10 +1,11 @@
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 
 #include "core/calculator.h"
 #include "core/file_chooser.h"
 #include "netlist/netlist_inputs.h"
 #include "sim/ngspice_simulator.h"
 #include "ui/aux/simulation_results_window.h"
+#include "ui/model_text.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -67,7 +68,7 @@ QString netlistText(const std::vector<std::string>& lines)
 {
     QStringList text;
     for (const std::string& line : lines)
-        text.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+        text.append(toQt(line));
     return text.join(QLatin1Char('\n'));
 }
 
@@ -91,7 +92,7 @@ std::string scratchPadLines(const QString& memoText)
         lines.removeLast();
     std::string pad;
     for (const QString& line : lines)
-        pad += line.toLatin1().toStdString() + '\n';
+        pad += fromQt(line) + '\n';
     return pad;
 }
 
@@ -291,10 +292,12 @@ void TPSpiceDlg::launchSimulator(const std::string& path)
     connect(simulator_.get(), &NgspiceSimulator::failed, this, &TPSpiceDlg::reportLaunchFailure);
     launchFailed_ = false;
     try {
-        simulator_->openFile(path);
+        // The simulator takes the name as the file system knows it.
+        const std::string systemPath = toQt(path).toStdString();
+        simulator_->openFile(systemPath);
         // A file that could not be read has been reported; running it would report it again.
         if (!launchFailed_)
-            simulator_->runSimulation(path);
+            simulator_->runSimulation(systemPath);
     } catch (const std::exception& error) {
         reportLaunchFailure(QString::fromLocal8Bit(error.what()));
     }
@@ -303,7 +306,7 @@ void TPSpiceDlg::launchSimulator(const std::string& path)
 void TPSpiceDlg::reportLaunchFailure(const QString& message)
 {
     launchFailed_ = true;
-    warn(calc_, message.toStdString());
+    warn(calc_, fromQt(message));
 }
 
 } // namespace qv

@@ -1,3 +1,4 @@
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/reference_list.h"
 #include "recording_host.h"

@@ -1,8 +1,9 @@
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/file_chooser.h"
 #include "io/scratch_file.h"
 #include "netlist/netlist_inputs.h"
-#include "netlist/netlist_window.h"
+#include "ui/netlist/netlist_window.h"
 #include "sim/ngspice_simulator.h"
 #include "ui/aux/simulation_results_window.h"
 

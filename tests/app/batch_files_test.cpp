@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 namespace qv {
@@ -66,6 +67,20 @@ TEST(BatchFiles, AFailedFileOperationIsReportedAndExitsWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "message: Cannot open file \"" + missing + "\". No such file or directory\n");
     EXPECT_EQ(lineCount(r.out), 37U); // the actions after it still run
+}
+
+// The command line names files in UTF-8; the design holds the name as Latin-1, as the window does.
+TEST(BatchFiles, FileNamesAreUtf8OfLatinOneCharacters)
+{
+    TempDir dir;
+    const std::string folder = dir.file("Entw\xc3\xbcrfe");
+    std::filesystem::create_directory(folder);
+    const BatchRun saved = run({"--save", folder + "/coil.qvd", "--reference"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out.substr(0, saved.out.find('\n')), dir.file("Entw\xfcrfe") + "/coil.qvd");
+    EXPECT_EQ(run({"--open", folder + "/coil.qvd"}).status, 0);
+    // The euro sign has no Latin-1 byte: refused before anything runs.
+    EXPECT_EQ(run({"--save", dir.file("\xe2\x82\xac.qvd")}).status, 2);
 }
 
 } // namespace

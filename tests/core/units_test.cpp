@@ -1,0 +1,48 @@
+// Every shared unit factor against a value known independently of it, and the approximations
+// of pi against the digits they claim.
+
+#include "core/units.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace qv {
+namespace {
+
+TEST(Units, LengthFactorsAgreeWithTheExactDefinitions)
+{
+    // A statute mile is 5280 ft and exactly 1609.344 m; a yard is 36 in and exactly 0.9144 m.
+    EXPECT_DOUBLE_EQ(5280 * kMetresPerFoot, 1609.344);
+    EXPECT_DOUBLE_EQ(36 * kCentimetresPerInch / 100, 0.9144);
+    EXPECT_DOUBLE_EQ(3 * kInchesPerFoot * kMillimetresPerInch / 1000, 0.9144);
+    // A metre is about 39.3701 inches.
+    EXPECT_NEAR(1000 / kMillimetresPerInch, 39.3701, 1e-4);
+    // The factors agree with one another: a foot of inches in metres.
+    EXPECT_DOUBLE_EQ(kInchesPerFoot * kCentimetresPerInch / 100, kMetresPerFoot);
+    EXPECT_DOUBLE_EQ(kCentimetresPerInch * 10, kMillimetresPerInch);
+}
+
+TEST(Units, EachPiHasTheDigitsItsNameClaims)
+{
+    const double pi = std::numbers::pi;
+    EXPECT_EQ(std::trunc(pi * 1e4) / 1e4, kPiTo4Places);
+    EXPECT_EQ(std::trunc(pi * 1e7) / 1e7, kPiTo7PlacesCut);
+    EXPECT_EQ(std::round(pi * 1e7) / 1e7, kPiTo7Places);
+    EXPECT_EQ(std::trunc(2 * pi * 1e3) / 1e3, kTwoPiTo3Places);
+    EXPECT_EQ(2 * kPiTo7Places, kTwoPiFrom7Places);
+}
+
+TEST(Units, SparkGapFormulasOfTheStartDesign)
+{
+    // 4000 V over one gap at 8400 V/in: 0.4762 in; 8400 V/in is 330.7 V/mm.
+    EXPECT_NEAR(seriesGapWidthInches(4000, 1), 0.47619, 1e-5);
+    EXPECT_NEAR(seriesGapWidthInches(4000, 4), 0.47619 / 4, 1e-5);
+    EXPECT_NEAR(kGapVoltsPerInch / kMillimetresPerInch, 330.7, 0.1);
+    // A 2.13 in rotor with 16 electrodes: 2 pi r / 16 = 0.8364 in (0.8365 with the exact pi).
+    EXPECT_NEAR(electrodePitchInches(2.13, 16), 2 * std::numbers::pi * 2.13 / 16, 2e-4);
+}
+
+} // namespace
+} // namespace qv
