@@ -7,6 +7,7 @@
 #include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/form.h"
+#include "core/input_fields.h"
 #include "core/number_parser.h"
 
 #include <ostream>
@@ -31,11 +32,31 @@ Assignment splitAssignment(const std::string& argument)
 
 bool isInputField(FieldId id) { return static_cast<std::size_t>(id) < kInputFieldCount; }
 
+// A read-only field that a click (or double click) makes writable, as PREdit1 or SEEdit14.
+bool hasEditMode(FieldId id)
+{
+    const InputField* input = typedInput(id);
+    return input && input->trigger != EditTrigger::None;
+}
+
 std::string checkSet(const std::string& argument)
 {
     if (argument.find('=') == std::string::npos) return "expected FIELD=TEXT";
     const auto field = fieldByName(splitAssignment(argument).field);
     if (!field || !isInputField(*field)) return "no input field named " + std::string(splitAssignment(argument).field);
+    return ok();
+}
+
+// What a person meets in the window: a hidden or disabled field takes no click, and a read-only
+// one takes typing only through edit mode.
+std::string refuseSet(const Calculator& calc, const std::string& argument)
+{
+    const FieldId id = *fieldByName(splitAssignment(argument).field);
+    const Field& field = calc.form.field(id);
+    const std::string fieldName(name(id));
+    if (!field.enabled) return fieldName + " is disabled";
+    if (!field.visible) return fieldName + " is hidden";
+    if (field.readOnly && !hasEditMode(id)) return fieldName + " is read-only";
     return ok();
 }
 
@@ -52,6 +73,14 @@ bool runSet(Calculator& calc, const std::string& argument, std::ostream&)
 std::string checkClick(const std::string& argument)
 {
     return optionByName(argument) ? ok() : "no radio button or check box named " + argument;
+}
+
+std::string refuseClick(const Calculator& calc, const std::string& argument)
+{
+    const Option& option = calc.form.option(*optionByName(argument));
+    if (!option.enabled) return argument + " is disabled";
+    if (!option.visible) return argument + " is hidden";
+    return ok();
 }
 
 bool runClick(Calculator& calc, const std::string& argument, std::ostream&)
@@ -87,18 +116,18 @@ bool printFields(Calculator& calc, const std::string&, std::ostream& out)
 }
 
 constexpr BatchAction kActions[] = {
-    {"--set", "FIELD=TEXT", checkSet, runSet},
-    {"--click", "NAME", checkClick, runClick},
-    {"--passes", "N", checkCount, runPasses},
-    {"--step", "NAME:up|down[:COUNT]", checkStep, runStep},
-    {"--fields", nullptr, noArgument, printFields},
-    {"--open", "FILE", checkFilePath, runOpenDesign},
-    {"--save", "FILE", checkFilePath, runSaveDesign},
-    {"--reference", nullptr, noArgument, printReferenceList},
-    {"--report", nullptr, checkReport, printReportLines},
-    {"--netlist", "K", checkNetlistModel, printNetlist},
+    {"--set", "FIELD=TEXT", checkSet, runSet, refuseSet},
+    {"--click", "NAME", checkClick, runClick, refuseClick},
+    {"--passes", "N", checkCount, runPasses, nullptr},
+    {"--step", "NAME:up|down[:COUNT]", checkStep, runStep, refuseStep},
+    {"--fields", nullptr, noArgument, printFields, nullptr},
+    {"--open", "FILE", checkFilePath, runOpenDesign, nullptr},
+    {"--save", "FILE", checkFilePath, runSaveDesign, nullptr},
+    {"--reference", nullptr, noArgument, printReferenceList, nullptr},
+    {"--report", nullptr, checkReport, printReportLines, nullptr},
+    {"--netlist", "K", checkNetlistModel, printNetlist, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
-    {"--simulate", "K", checkNetlistModel, runSimulateModel},
+    {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
 #endif
 };
 

@@ -16,6 +16,9 @@ struct BatchAction {
     std::string (*check)(const std::string& argument);
     // Applies the action; false when a file operation failed.
     bool (*run)(Calculator& calc, const std::string& argument, std::ostream& out);
+    // An empty text when a person could take the action now (the control is shown, enabled and
+    // writable), else why not; nullptr for actions that need no control. Asked just before run.
+    std::string (*refusal)(const Calculator& calc, const std::string& argument);
 };
 
 std::span<const BatchAction> batchActions();

@@ -87,7 +87,13 @@ int runBatch(std::span<const std::string> arguments, std::ostream& out, std::ost
     runPasses(calc, kPassesPerAction);
     int status = kBatchOk;
     for (const PlannedAction& planned : plan) {
-        if (!planned.action->run(calc, planned.argument, out)) status = kBatchFileFailed;
+        const BatchAction& action = *planned.action;
+        if (const std::string why = action.refusal ? action.refusal(calc, planned.argument) : std::string();
+            !why.empty()) {
+            err << action.flag << ": " << why << '\n' << usage() << '\n';
+            return kBatchUsage;
+        }
+        if (!action.run(calc, planned.argument, out)) status = kBatchFileFailed;
         runPasses(calc, kPassesPerAction);
     }
     return status;

@@ -71,6 +71,18 @@ std::string checkStep(const std::string& argument)
     return problem;
 }
 
+std::string refuseStep(const Calculator& calc, const std::string& argument)
+{
+    std::string problem;
+    const auto request = parseStep(argument, problem);
+    if (!request) return problem;
+    const Control& button = calc.form.control(request->button);
+    const std::string buttonName(name(request->button));
+    if (!button.enabled) return buttonName + " is disabled";
+    if (!button.visible) return buttonName + " is hidden";
+    return {};
+}
+
 bool runStep(Calculator& calc, const std::string& argument, std::ostream&)
 {
     std::string problem;

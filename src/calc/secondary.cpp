@@ -69,9 +69,14 @@ void Update_Sec(Calculator& calc)
     showResult(calc, FieldId::SEEdit11, r.selfCapacitancePf, "%7f");
     r.totalCapacitancePf = r.selfCapacitancePf + d.topLoadPf;
 
-    if (r.inductanceMh == 0 || r.selfCapacitancePf == 0 || r.totalCapacitancePf == 0 || d.secondaryDiameterInches == 0) {
-        // The frequencies keep the values of the last pass that could compute them.
-        warn(calc, kZeroMessage);
+    const bool zeroCheckFails =
+        r.inductanceMh == 0 || r.selfCapacitancePf == 0 || r.totalCapacitancePf == 0 || d.secondaryDiameterInches == 0;
+    const bool zeroCheckStarts = zeroCheckFails && !r.zeroCheckFailing;
+    r.zeroCheckFailing = zeroCheckFails;
+    if (zeroCheckFails) {
+        // The frequencies keep the values of the last pass that could compute them. A box at
+        // every pass (20 a second) would bury the field the user needs to reach to mend it.
+        if (zeroCheckStarts) warn(calc, kZeroMessage);
     } else {
         r.frequencyKhz = resonanceKhz(r.inductanceMh, r.selfCapacitancePf);
         r.quarterWaveFeet = quarterWaveFeet(r.frequencyKhz);

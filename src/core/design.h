@@ -93,6 +93,9 @@ struct SecondaryResults {
     double loadedFrequencyKhz = 0;   // SEEdit13, with the top load
     double quarterWaveFeet = 0;      // SEEdit15
     double loadedQuarterWaveFeet = 0; // SEEdit16
+    // The zero check failed at the last run of the stage; its message is shown when the
+    // condition starts, not at every pass while it holds.
+    bool zeroCheckFailing = false;
 };
 
 struct PrimaryResults {

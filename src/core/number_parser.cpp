@@ -72,10 +72,12 @@ ParseResult parseNumber(std::string_view text)
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (isTooLarge(text.substr(mantissaStart, mantissaEnd - mantissaStart), exponent)) return failAt(numberStart);
-        value = text[numberStart] == '-' ? -0.0 : 0.0;
+        value = 0.0;
     } else if (result.ec != std::errc() || !std::isfinite(value)) {
         return failAt(numberStart);
     }
+    // Minus zero is zero: stored as typed it would show and be saved as "-0.0000".
+    if (value == 0.0) value = 0.0;
     return {true, value, 0};
 }
 

@@ -122,15 +122,16 @@ bool Parms_To_Vars(Calculator& calc)
 bool loadDesignText(Calculator& calc, const std::string& path, std::string_view text)
 {
     std::vector<std::string> lines = designFileLines(text);
-    // Only a previous-version file, which stops after record 17, can be completed; a shorter
-    // one (or one cut inside the last record) has no values to take.
-    if (lines.size() < kReferenceListLines && lines.size() != kPreviousVersionLines) {
+    // A previous-version file stops after record 17 and is completed with record 18. A file that
+    // stops after the label of record 18 is completed the same way, and the reader then reports
+    // the record that has no value. A shorter one has records without values to take.
+    if (lines.size() < kPreviousVersionLines) {
         warn(calc, incompleteMessage(path));
         return false;
     }
     calc.designFileName = path;
     calc.referenceList = std::move(lines);
-    if (calc.referenceList.size() == kPreviousVersionLines) {
+    if (calc.referenceList.size() < kReferenceListLines) {
         warn(calc, kPreviousVersionNotice);
         calc.referenceList.emplace_back(kReferenceRecords[kPfcRecord - 1].label);
         calc.referenceList.push_back(referenceValueText(kPreviousVersionPfcPercent));

@@ -137,6 +137,16 @@ std::string replaceRegularFile(const std::string& path, std::string_view bytes, 
     return {};
 }
 
+// The replace writes a new file beside the old one, which would go round the old file's
+// permission; a file the user may not write is refused as an open for writing would be. Root
+// passes every permission check, so for root a file without any write bit counts as protected.
+int writeRefusal(const std::string& path, const struct stat& info)
+{
+    if (::access(path.c_str(), W_OK) != 0) return errno;
+    if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+    return 0;
+}
+
 } // namespace
 
 std::string sizeText(std::size_t bytes)
@@ -173,6 +183,7 @@ std::string replaceFile(const std::string& path, std::string_view bytes)
     if (::stat(path.c_str(), &info) != 0) return replaceRegularFile(path, bytes, nullptr);
     if (S_ISDIR(info.st_mode)) return failure("Cannot create file", path, EISDIR);
     if (!S_ISREG(info.st_mode)) return writeInPlace(path, bytes);
+    if (const int error = writeRefusal(path, info)) return failure("Cannot create file", path, error);
     return replaceRegularFile(path, bytes, &info);
 }
 

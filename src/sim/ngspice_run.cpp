@@ -144,7 +144,7 @@ SimulationOutcome simulateDeck(const std::string& netlistText, const QString& pr
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, ngspiceArguments(rawPath));
     if (!process.waitForStarted())
-        return {std::nullopt, "ngspice could not be started: " + process.errorString().toStdString()};
+        return {std::nullopt, "The simulator could not be started: " + process.errorString().toStdString()};
     process.write(translation.deck->text.data(), static_cast<qint64>(translation.deck->text.size()));
     process.closeWriteChannel();
     process.waitForFinished(-1);

@@ -91,6 +91,10 @@ void NgspiceSimulator::startProcess()
     connect(process_.get(), &QProcess::errorOccurred, this, &NgspiceSimulator::onErrorOccurred);
     const QString rawPath = workDir_->filePath(QString::fromUtf8(kRawFileName.data(), kRawFileName.size()));
     process_->start(program, ngspiceArguments(rawPath));
+    // A start that fails at once (no file descriptors left, fork refused) has already
+    // reported itself through onErrorOccurred, which ended the run.
+    if (!process_)
+        return;
     process_->write(deck_->text.data(), static_cast<qint64>(deck_->text.size()));
     process_->closeWriteChannel();
     progressTimer_.start();
@@ -141,7 +145,7 @@ void NgspiceSimulator::onErrorOccurred(QProcess::ProcessError error)
         return;
     const QString reason = process_->errorString();
     endRun();
-    emit failed(QStringLiteral("ngspice could not be started: %1").arg(reason));
+    emit failed(QStringLiteral("The simulator could not be started: %1").arg(reason));
 }
 
 void NgspiceSimulator::endRun()

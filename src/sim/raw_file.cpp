@@ -114,6 +114,9 @@ std::string readHeader(Cursor& cursor, Header& header)
         } else if (deck::startsWithNoCase(*line, "Binary:")) {
             if (!sawCount || !sawPoints || !header.sawVariables)
                 return "the raw file header lacks its variable or point count";
+            // A count repeated after the list, or a second list, leaves names without columns.
+            if (header.plot.variableNames.size() != header.variableCount)
+                return "the raw file's variable list does not match its variable count";
             return {};
         }
         // Date, Command, Option and other lines carry nothing the results need.

@@ -83,6 +83,37 @@ TEST(BatchFrontEnd, MalformedArgumentsStopBeforeAnythingRuns)
     }
 }
 
+// In the window a read-only, disabled or hidden control takes no typing, click or step; the
+// batch front end refuses them too instead of changing what the user could not.
+TEST(BatchFrontEnd, ControlsOutOfAPersonsReachRefuseTheAction)
+{
+    const std::vector<std::string> sphere{"--click", "SphereSelect"};
+    const std::vector<std::string> flat{"--click", "FlatPrimary"};
+    struct Case {
+        std::vector<std::string> before;
+        std::vector<std::string> action;
+        const char* why;
+    };
+    for (const Case& c : {Case{{}, {"--set", "SEEdit3=abc"}, "SEEdit3 is read-only"},
+                          Case{{}, {"--set", "SEEdit4=99"}, "SEEdit4 is read-only"},
+                          Case{sphere, {"--set", "TOCEdit2=5"}, "TOCEdit2 is disabled"},
+                          Case{sphere, {"--step", "TOCSpinButton2:up"}, "TOCSpinButton2 is disabled"},
+                          Case{sphere, {"--click", "PhysicsButton"}, "PhysicsButton is hidden"},
+                          Case{flat, {"--set", "PREdit12=45"}, "PREdit12 is disabled"}}) {
+        std::vector<std::string> arguments = c.before;
+        arguments.insert(arguments.end(), c.action.begin(), c.action.end());
+        arguments.push_back("--fields");
+        const BatchRun r = run(arguments);
+        EXPECT_EQ(r.status, kBatchUsage) << c.why;
+        EXPECT_TRUE(r.out.empty()) << c.why << ": nothing after the refused action runs";
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.action[0] + ": " + c.why);
+        EXPECT_NE(r.err.find("usage: quorvane-calc"), std::string::npos) << c.why;
+    }
+    // The same controls while a person can reach them.
+    EXPECT_EQ(run({"--set", "TOCEdit2=5", "--step", "TOCSpinButton2:up", "--click", "PhysicsButton"}).status, kBatchOk);
+    EXPECT_EQ(fields(run({"--step", "SESpinButton3:up", "--fields"}).out).at("SEEdit3"), "  23");
+}
+
 TEST(BatchFrontEnd, MoreDesignPassesChangeNothingInASteadyDesign)
 {
     EXPECT_EQ(run({"--fields"}).out, run({"--passes", "10", "--fields"}).out);

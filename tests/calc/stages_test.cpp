@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -162,6 +164,24 @@ TEST_F(StageTest, ZeroCheckKeepsTheLastFrequencies)
     EXPECT_EQ(host.messages[0], "Invalid Data Entered\\nInductance/Diameter/Cap = 0");
     EXPECT_EQ(text(FieldId::SEEdit12), shownFrequency);
     EXPECT_EQ(text(FieldId::SEEdit5), "   0.00");
+}
+
+// A diameter so small that the inductance underflows to 0 passes the acceptance rule; its message
+// comes once when the condition starts, not at every pass, and again only after it cleared.
+TEST_F(StageTest, ZeroCheckWarnsOncePerOccurrence)
+{
+    const std::string kZero = "Invalid Data Entered\\nInductance/Diameter/Cap = 0";
+    calc.design.secondaryDiameterInches = 1e-200;
+    for (int pass = 0; pass < 3; ++pass) Update_Sec(calc);
+    EXPECT_EQ(calc.secondary.inductanceMh, 0.0);
+    EXPECT_EQ(host.messages, std::vector<std::string>{kZero});
+    calc.design.secondaryDiameterInches = 6.89;
+    Update_Sec(calc);
+    EXPECT_EQ(host.messages.size(), 1u) << "a sound design says nothing";
+    calc.design.secondaryDiameterInches = 1e-200;
+    Update_Sec(calc);
+    Update_Sec(calc);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{kZero, kZero}));
 }
 
 TEST_F(StageTest, SecondaryAcceptsAfterComputing)

@@ -74,6 +74,7 @@ TEST(FieldFormatter, PointIsDotUnderCommaLocale)
 {
     const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (!set) set = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    if (!set) GTEST_SKIP() << "no comma-decimal locale is installed (scripts/setup.sh generates de_DE.UTF-8)";
     EXPECT_EQ(formatField(1234.5678, "%7.2f"), "1234.57");
     const ParseResult parsed = parseNumber("1.5");
     EXPECT_TRUE(parsed.ok);
@@ -133,6 +134,17 @@ TEST(NumberParserRange, OverflowIsRejectedUnderflowIsZero)
     EXPECT_FALSE(parseNumber("1" + std::string(400, '0') + "e-5").ok);
     EXPECT_TRUE(parseNumber("0." + std::string(400, '0') + "1e5").ok);
     EXPECT_TRUE(parseNumber("1e99999999999999999999").ok == false);
+}
+
+// A stored minus zero would show and be saved as "-0.0000".
+TEST(NumberParserRange, MinusZeroIsReadAsZero)
+{
+    for (const char* text : {"-0", "-0.000", "-.0e7", "-1e-999"}) {
+        const ParseResult parsed = parseNumber(text);
+        ASSERT_TRUE(parsed.ok) << text;
+        EXPECT_FALSE(std::signbit(parsed.value)) << text;
+        EXPECT_EQ(formatField(parsed.value, "%7.4f"), " 0.0000") << text;
+    }
 }
 
 } // namespace

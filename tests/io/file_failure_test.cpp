@@ -29,13 +29,17 @@ struct SaveCase {
     std::string expected;
 };
 
-// The tests run as root here, so a read-only directory would not stop them; a missing directory
-// and a directory given as the file name fail for anyone.
+// The tests run as root here, so a read-only directory would not stop them; a missing directory,
+// a directory given as the file name and a file without any write permission fail for anyone.
 std::vector<SaveCase> unwritablePaths(const TempDir& dir)
 {
     const std::string missing = dir.file("no-such-dir") + "/coil.qvd";
     std::filesystem::create_directory(dir.file("folder.qvd"));
+    const std::string protectedFile = dir.file("protected.qvd");
+    writeBytes(protectedFile, kOldBytes);
+    ::chmod(protectedFile.c_str(), 0444);
     return {
+        {"write-protected file", protectedFile, "Cannot create file \"" + protectedFile + "\". Permission denied"},
         {"missing directory", missing, "Cannot create file \"" + missing + "\". No such file or directory"},
         {"directory", dir.file("folder.qvd"), "Cannot create file \"" + dir.file("folder.qvd") + "\". Is a directory"},
         {"full disk", "/dev/full", "Cannot write file \"/dev/full\". No space left on device"},
@@ -109,6 +113,22 @@ TEST(FileFailure, AWriteCutShortLeavesTheOldFileAndNoTemporary)
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640U);
     EXPECT_EQ(dir.entryCount(), 1U);
+}
+
+TEST(FileFailure, AWriteProtectedFileIsNeverReplaced)
+{
+    TempDir dir;
+    const std::string path = dir.file("coil.qvd");
+    writeBytes(path, kOldBytes);
+    ::chmod(path.c_str(), 0444);
+    std::filesystem::create_symlink(path, dir.file("link.qvd"));
+    for (const std::string& name : {path, dir.file("link.qvd")})
+        EXPECT_EQ(replaceFile(name, "new"), "Cannot create file \"" + name + "\". Permission denied");
+    EXPECT_EQ(readBytes(path), kOldBytes);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0444U);
+    EXPECT_EQ(dir.entryCount(), 2U); // no temporary left beside them
 }
 
 TEST(FileFailure, ASaveThroughASymbolicLinkReplacesTheTargetAndKeepsTheLink)

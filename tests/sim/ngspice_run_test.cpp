@@ -11,7 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace qv {
 namespace {
@@ -65,6 +71,34 @@ TEST(NgspiceRun, ConsoleErrorLineIsTheFirstThatReportsAFault)
                              "Simulation interrupted\n"),
               "Error on line 25 or its substitute: c_c1 0 n01 banana: unknown parameter (banana)");
 }
+
+// Uses up every file descriptor the process may open (as "ulimit -n 64" and a busy program
+// would), so that starting a process fails at once; gives them back at the end of its scope.
+class NoDescriptorsLeft {
+public:
+    NoDescriptorsLeft()
+    {
+        getrlimit(RLIMIT_NOFILE, &saved_);
+        rlimit tight = saved_;
+        tight.rlim_cur = std::min<rlim_t>(saved_.rlim_cur, kLimit);
+        setrlimit(RLIMIT_NOFILE, &tight);
+        for (int fd = open("/dev/null", O_RDONLY); fd >= 0; fd = open("/dev/null", O_RDONLY))
+            held_.push_back(fd);
+    }
+    ~NoDescriptorsLeft()
+    {
+        for (const int fd : held_)
+            close(fd);
+        setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+    NoDescriptorsLeft(const NoDescriptorsLeft&) = delete;
+    NoDescriptorsLeft& operator=(const NoDescriptorsLeft&) = delete;
+
+private:
+    static constexpr rlim_t kLimit = 64;
+    rlimit saved_{};
+    std::vector<int> held_;
+};
 
 class NgspiceSimulatorTest : public ::testing::Test {
 protected:
@@ -141,6 +175,21 @@ TEST_F(NgspiceSimulatorTest, MissingFileOrProgramFailsWithoutStarting)
     ASSERT_EQ(failures.size(), 2);
     EXPECT_TRUE(failures[0].contains(QStringLiteral("cannot be opened")));
     EXPECT_TRUE(failures[1].contains(QStringLiteral("not installed")));
+    EXPECT_FALSE(simulator.isRunning());
+}
+
+TEST_F(NgspiceSimulatorTest, StartThatFailsAtOnceIsReportedOnce)
+{
+    NgspiceSimulator simulator;
+    QStringList failures;
+    QObject::connect(&simulator, &NgspiceSimulator::failed, [&](const QString& m) { failures << m; });
+    simulator.openFile(path_);
+    {
+        const NoDescriptorsLeft exhausted;
+        simulator.runSimulation(path_);
+    }
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].startsWith(QStringLiteral("The simulator could not be started: "))) << failures[0].toStdString();
     EXPECT_FALSE(simulator.isRunning());
 }
 

@@ -68,6 +68,23 @@ TEST(RawFile, DamagedFilesGiveAnErrorAndNoData)
     EXPECT_NE(readRawFile(cases[1]).errorMessage.find("truncated"), std::string::npos);
 }
 
+// A header whose variable list and variable count disagree (a count repeated after the list,
+// or a second list) would leave names without a column behind them.
+TEST(RawFile, HeaderWhoseNamesAndCountDisagreeIsRefused)
+{
+    const std::string list = "Variables:\n\t0\ttime\ttime\n\t1\tv(n04)\tvoltage\n\t2\tv(n01)\tvoltage\n";
+    const std::string cases[] = {
+        "Title: x\nNo. Variables: 3\nNo. Points: 2\n" + list + "No. Variables: 1\nBinary:\n" + doubles(kTwoPoints),
+        "Title: x\nNo. Variables: 3\nNo. Points: 2\n" + list + list + "Binary:\n" + doubles(kTwoPoints),
+    };
+    for (const auto& bytes : cases) {
+        const auto read = readRawFile(bytes);
+        EXPECT_TRUE(read.plots.empty());
+        EXPECT_NE(read.errorMessage.find("variable list"), std::string::npos) << read.errorMessage;
+        EXPECT_FALSE(readRawLayout(bytes));
+    }
+}
+
 TEST(RawFile, LayoutOfAFileStillBeingWrittenPointsAtItsData)
 {
     const std::string head = header(0);
