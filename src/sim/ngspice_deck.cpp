@@ -289,10 +289,12 @@ DeckTranslation translateDeck(std::string_view netlistText)
     deck.stopSeconds = tran->stopSeconds;
     deck.usesInitialConditions = sorted.hasInitialConditions || tran->skipsBiasPoint;
     deck.upperModeHz = deck::upperCoupledModeHz(sorted.circuit);
-    const double stepsPerPeriod = deck.usesInitialConditions ? kStepsPerModePeriod : kStepsPerSwitchedPeriod;
+    deck.dampsUnresolvedModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
+    const double stepsPerPeriod = !deck.usesInitialConditions ? kStepsPerSwitchedPeriod
+                                  : deck.dampsUnresolvedModes ? kStepsPerLadderPeriod
+                                                              : kStepsPerModePeriod;
     if (deck.upperModeHz > 0.0)
         deck.maxStepSeconds = 1.0 / (stepsPerPeriod * deck.upperModeHz);
-    deck.dampsUnresolvedModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
     if (tran->maxStepSeconds && *tran->maxStepSeconds > 0.0 &&
         (deck.maxStepSeconds == 0.0 || *tran->maxStepSeconds < deck.maxStepSeconds))
         deck.maxStepSeconds = *tran->maxStepSeconds;

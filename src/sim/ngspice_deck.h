@@ -78,9 +78,12 @@ inline constexpr double kStepsPerSwitchedPeriod = 25.0;
 // few tenths of a per cent of the ring. No step near the coil's period resolves them,
 // and the trapezoidal rule keeps them ringing at a wrong phase: a lottery of about
 // +-0.5 % on the peak, settled only below some 10 ns (a million steps). The second-order
-// Gear method damps what the step does not resolve; at 82 steps per period it damps the
-// coil's own ring by about (w h)^4 / 4 per step, 0.07 % per cycle, far less than the
-// ladder's resistances do, and its peak agrees with a run at a tenth of the step.
+// Gear method damps what the step does not resolve. It damps the coil's own ring too, by
+// about (w h)^4 / 4 per step, N (2 pi / N)^4 / 4 per cycle: 0.25 % at 60 steps per
+// period. The ladder's series top-load resistance spends the ring within a cycle or two
+// (no coupled pair forms), so its peak comes before that adds up: within 0.1 % of a run
+// at a tenth of the step, for two thirds of the steps of a free ring.
+inline constexpr double kStepsPerLadderPeriod = 60.0;
 inline constexpr const char* kLadderIntegration = ".options method=gear maxord=2";
 
 } // namespace qv

@@ -111,6 +111,7 @@ TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderIsDampe
                                       ".IC V(N02)=1\n");
     ASSERT_TRUE(ladder.deck) << ladder.errorMessage;
     EXPECT_TRUE(ladder.deck->dampsUnresolvedModes);
+    EXPECT_NEAR(ladder.deck->maxStepSeconds, 1.0 / (kStepsPerLadderPeriod * ladder.deck->upperModeHz), 1e-15);
     EXPECT_TRUE(hasLineStartingWith(deckLines(ladder), kLadderIntegration));
 }
 
