@@ -100,8 +100,10 @@ SimulationOutcome interpretRun(const NgspiceDeck& deck, const ProcessEnd& end, c
     if (end.exitCode != 0 || !readable || raw.empty())
         return {std::nullopt, "ngspice could not simulate the netlist." + withReason(end.output)};
     SimulationOutcome outcome = analyseTransient(readRawFile(raw), deck);
-    if (!outcome.result)
-        outcome.errorMessage += withReason(end.output);
+    // ngspice finished without a fault here; only a line it did report adds to the message.
+    const std::string reason = firstErrorLine(end.output);
+    if (!outcome.result && !reason.empty())
+        outcome.errorMessage += " ngspice said: \"" + reason + "\"";
     return outcome;
 }
 
