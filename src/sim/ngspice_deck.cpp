@@ -83,19 +83,23 @@ struct TranDirective {
     std::string startTime = "0";
     double stopSeconds = 0.0;
     std::optional<double> maxStepSeconds;
+    bool skipsBiasPoint = false; // SKIPBP (PSpice) or UIC (SPICE): start from the given initial conditions
 };
 
 // PSpice: .TRAN[/OP] tstep tstop [tstart [tmax]] [SKIPBP]
 std::optional<TranDirective> parseTran(const std::vector<std::string>& words)
 {
     std::vector<std::string> numbers;
+    TranDirective tran;
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (deck::toLower(words[i]) != "skipbp" && deck::toLower(words[i]) != "uic")
+        const std::string word = deck::toLower(words[i]);
+        if (word == "skipbp" || word == "uic")
+            tran.skipsBiasPoint = true;
+        else
             numbers.push_back(words[i]);
     }
     if (numbers.size() < 2)
         return std::nullopt;
-    TranDirective tran;
     tran.printStep = numbers[0];
     tran.stopTime = numbers[1];
     const auto step = deck::parseValue(numbers[0]);
@@ -232,27 +236,26 @@ std::string sbreakSwitchStatement(const std::vector<std::string>& switchWords)
     // moves log-cubically from Roff to Ron,
     //   R = exp(Lm + 3 Lr (Vc - Vm) / (2 Vd) - 2 Lr (Vc - Vm)^3 / Vd^3)
     // with Lm = ln sqrt(Ron Roff), Lr = ln(Ron / Roff), Vm = (Von + Voff) / 2,
-    // Vd = Von - Voff; R is Ron above Von and Roff below Voff. With x the control
-    // voltage clipped to [Voff, Von], less Vm, over Vd, R = exp(Lm + 1.5 Lr x - 2 Lr x^3).
-    // The cube is written as x*x*x: ngspice's ** takes |base|, giving (-0.5)**3 = +0.125.
+    // Vd = Von - Voff; R is Ron above Von and Roff below Voff. With u the control voltage
+    // less Voff over Vd, clipped to [0, 1], and x = u - 1/2, the exponent's
+    // 1.5 x - 2 x^3 is the smooth step s = u^2 (3 - 2 u) less 1/2, and Lm - Lr / 2 is
+    // ln Roff, so R = Roff (Ron / Roff)^s: one smooth step of the control voltage, its
+    // conductance exp(-ln Roff + ln(Roff / Ron) s). ngspice's u2() is the clipped ramp.
     constexpr double kRonOhms = 1.0;
     constexpr double kRoffOhms = 1e6;
     constexpr double kVonVolts = 1.0;
     constexpr double kVoffVolts = 0.0;
-    const double lm = std::log(std::sqrt(kRonOhms * kRoffOhms));
-    const double lr = std::log(kRonOhms / kRoffOhms);
-    const double vm = (kVonVolts + kVoffVolts) / 2.0;
-    const double vd = kVonVolts - kVoffVolts;
-    char number[4][32];
-    std::snprintf(number[0], sizeof number[0], "%.10g", lm);
-    std::snprintf(number[1], sizeof number[1], "%.10g", lr);
-    std::snprintf(number[2], sizeof number[2], "%.10g", vm);
-    std::snprintf(number[3], sizeof number[3], "%.10g", vd);
+    const auto number = [](double value) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.10g", value);
+        return std::string(buffer);
+    };
     const auto& w = switchWords;
-    const std::string x = "min(max((V(" + w[3] + "," + w[4] + ")-" + number[2] + ")/" + number[3] +
-                          ",-0.5),0.5)";
-    return "B" + w[0] + " " + w[1] + " " + w[2] + " I=V(" + w[1] + "," + w[2] + ")/exp(" + number[0] +
-           "+1.5*(" + number[1] + ")*" + x + "-2*(" + number[1] + ")*" + x + "*" + x + "*" + x + ")";
+    const std::string u = "u2((V(" + w[3] + "," + w[4] + ")-" + number(kVoffVolts) + ")/" +
+                          number(kVonVolts - kVoffVolts) + ")";
+    const std::string smoothStep = u + "*" + u + "*(3-2*" + u + ")";
+    return "B" + w[0] + " " + w[1] + " " + w[2] + " I=V(" + w[1] + "," + w[2] + ")*exp(" +
+           number(-std::log(kRoffOhms)) + "+" + number(std::log(kRoffOhms / kRonOhms)) + "*" + smoothStep + ")";
 }
 
 DeckTranslation translateDeck(std::string_view netlistText)
@@ -284,10 +287,14 @@ DeckTranslation translateDeck(std::string_view netlistText)
         return failure("The tank capacitor " + std::string(tankCapacitorOf(*model)) + " is missing from the netlist.");
     deck.tankNodes = tankNodesFrom(*tank);
     deck.stopSeconds = tran->stopSeconds;
-    deck.usesInitialConditions = sorted.hasInitialConditions;
-    deck.highestResonanceHz = deck::highestResonanceHz(sorted.circuit);
-    if (deck.highestResonanceHz > 0.0)
-        deck.maxStepSeconds = 1.0 / (kStepsPerPeriod * deck.highestResonanceHz);
+    deck.usesInitialConditions = sorted.hasInitialConditions || tran->skipsBiasPoint;
+    deck.upperModeHz = deck::upperCoupledModeHz(sorted.circuit);
+    deck.dampsUnresolvedModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
+    const double stepsPerPeriod = !deck.usesInitialConditions ? kStepsPerSwitchedPeriod
+                                  : deck.dampsUnresolvedModes ? kStepsPerLadderPeriod
+                                                              : kStepsPerModePeriod;
+    if (deck.upperModeHz > 0.0)
+        deck.maxStepSeconds = 1.0 / (stepsPerPeriod * deck.upperModeHz);
     if (tran->maxStepSeconds && *tran->maxStepSeconds > 0.0 &&
         (deck.maxStepSeconds == 0.0 || *tran->maxStepSeconds < deck.maxStepSeconds))
         deck.maxStepSeconds = *tran->maxStepSeconds;
@@ -295,6 +302,8 @@ DeckTranslation translateDeck(std::string_view netlistText)
     std::ostringstream out;
     for (const auto& line : sorted.circuit)
         out << line << '\n';
+    if (deck.dampsUnresolvedModes)
+        out << kLadderIntegration << '\n';
     out << ".tran " << tran->printStep << ' ' << tran->stopTime << ' ' << tran->startTime;
     if (deck.maxStepSeconds > 0.0)
         out << ' ' << formatSeconds(deck.maxStepSeconds);

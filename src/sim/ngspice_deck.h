@@ -23,9 +23,13 @@ struct NgspiceDeck {
     std::string topNode;              // the secondary's top (top-load) node
     NodePair tankNodes;               // across the primary tank capacitor
     double stopSeconds = 0.0;
-    double highestResonanceHz = 0.0;  // 0 when the deck has no L with a C
+    double upperModeHz = 0.0;         // 0 when the deck has no L with a C
     double maxStepSeconds = 0.0;      // 0 leaves ngspice's own choice
+    // The run starts from the initial conditions as given (.IC, or IC= with SKIPBP),
+    // without a bias point: the tank holds its charge at time 0.
     bool usesInitialConditions = false;
+    // Integrated by the second-order Gear method rather than the trapezoidal rule.
+    bool dampsUnresolvedModes = false;
 };
 
 struct DeckTranslation {
@@ -36,9 +40,11 @@ struct DeckTranslation {
 // Translates the netlist text as saved (PSpice dialect, CR LF or LF) in memory:
 // - "+" continuation lines are joined to their statement;
 // - the .ALIASES block, the .lib "nom.lib" line, .PROBE and .END are dropped;
-// - .TRAN gets a maximum step of a fiftieth of the period of the highest resonance
-//   (see resonance.h), and uic when the netlist sets initial conditions with .IC,
-//   so the charged tank capacitor starts the ring-down instead of a DC bias point;
+// - .TRAN gets a maximum step from the period of the coil's upper coupled mode
+//   (see resonance.h and the step counts below), and uic when the netlist sets initial
+//   conditions with .IC or skips the bias point with SKIPBP (or UIC), so the charged
+//   tank capacitor starts the ring-down instead of a DC bias point;
+// - a ladder secondary is integrated by the second-order Gear method (see below);
 // - each Sbreak switch becomes a behavioural resistance with PSpice's smooth switch law;
 // - .save keeps the top node and the tank capacitor nodes, and exactly one .end closes it.
 DeckTranslation translateDeck(std::string_view netlistText);
@@ -51,7 +57,34 @@ std::string sbreakSwitchStatement(const std::vector<std::string>& switchWords);
 std::string_view topNodeOf(CoilModel model);
 std::string_view tankCapacitorOf(CoilModel model);
 
-// Fraction of the highest resonance period used as the largest transient step.
-inline constexpr double kStepsPerPeriod = 50.0;
+// Steps per period of the upper coupled mode, the largest transient step.
+//
+// A coil that rings from its charged tank is read for its two modes. The trapezoidal
+// rule at step h shows a mode of angular frequency w at (2/h) atan(w h / 2), low by
+// (w h)^2 / 12; with N steps per period, w h = 2 pi / N. Half of the 0.1 % promised on
+// the modes (the other half is for reading them off the spectrum) needs
+// (2 pi / N)^2 / 12 <= 0.05 %, so N >= 2 pi / sqrt(0.006) = 81.1.
+inline constexpr double kStepsPerModePeriod = 82.0;
+// A coil fired through a switch rings only from the firing on and is read for its
+// peak. The trapezoidal rule keeps a lossless ring's amplitude; what is left is the
+// crest falling between steps, which the parabola through the samples round it
+// recovers (see analyseTransient), and the warp above over the few cycles to the
+// peak, 0.5 % at 25 steps: within the 0.5 % asked of the peak against a run at a
+// tenth of the step. A third of the steps of a free ring keeps the long 60 Hz charging
+// before the gap fires, which needs no fine step but gets it all the same, affordable.
+inline constexpr double kStepsPerSwitchedPeriod = 25.0;
+// A ladder secondary has modes of its own far above the coil's (1.4 to 3.7 MHz in the
+// calculator's seven-section ladder), which a charged tank's abrupt start excites at a
+// few tenths of a per cent of the ring. No step near the coil's period resolves them,
+// and the trapezoidal rule keeps them ringing at a wrong phase: a lottery of about
+// +-0.5 % on the peak, settled only below some 10 ns (a million steps). The second-order
+// Gear method damps what the step does not resolve. It damps the coil's own ring too, by
+// about (w h)^4 / 4 per step, N (2 pi / N)^4 / 4 per cycle: 0.18 % at 60 steps per
+// period (and shows it 0.36 % low in frequency). The ladder's series top-load resistance
+// spends the ring within a cycle or two (no coupled pair forms), so its peak comes before
+// that adds up: within 0.1 % of a run at a tenth of the step, for three quarters of the
+// steps of a free ring.
+inline constexpr double kStepsPerLadderPeriod = 60.0;
+inline constexpr const char* kLadderIntegration = ".options method=gear maxord=2";
 
 } // namespace qv

@@ -100,8 +100,10 @@ SimulationOutcome interpretRun(const NgspiceDeck& deck, const ProcessEnd& end, c
     if (end.exitCode != 0 || !readable || raw.empty())
         return {std::nullopt, "ngspice could not simulate the netlist." + withReason(end.output)};
     SimulationOutcome outcome = analyseTransient(readRawFile(raw), deck);
-    if (!outcome.result)
-        outcome.errorMessage += withReason(end.output);
+    // ngspice finished without a fault here; only a line it did report adds to the message.
+    const std::string reason = firstErrorLine(end.output);
+    if (!outcome.result && !reason.empty())
+        outcome.errorMessage += " ngspice said: \"" + reason + "\"";
     return outcome;
 }
 
@@ -131,6 +133,11 @@ SimulationOutcome simulateDeck(const std::string& netlistText, const QString& pr
     const DeckTranslation translation = translateDeck(netlistText);
     if (!translation.deck)
         return {std::nullopt, translation.errorMessage};
+    return simulateTranslatedDeck(*translation.deck, programName);
+}
+
+SimulationOutcome simulateTranslatedDeck(const NgspiceDeck& deck, const QString& programName)
+{
     const QString program = findSimulatorProgram(programName);
     if (program.isEmpty())
         return {std::nullopt, notInstalledMessage(programName).toStdString()};
@@ -145,13 +152,13 @@ SimulationOutcome simulateDeck(const std::string& netlistText, const QString& pr
     process.start(program, ngspiceArguments(rawPath));
     if (!process.waitForStarted())
         return {std::nullopt, "The simulator could not be started: " + process.errorString().toStdString()};
-    process.write(translation.deck->text.data(), static_cast<qint64>(translation.deck->text.size()));
+    process.write(deck.text.data(), static_cast<qint64>(deck.text.size()));
     process.closeWriteChannel();
     process.waitForFinished(-1);
     const QByteArray output = process.readAll();
     const ProcessEnd end{process.exitStatus() == QProcess::CrashExit, process.exitCode(),
                          std::string(output.constData(), static_cast<std::size_t>(output.size()))};
-    return interpretRun(*translation.deck, end, rawPath);
+    return interpretRun(deck, end, rawPath);
 }
 
 } // namespace qv

@@ -43,5 +43,7 @@ std::optional<double> simulatedSecondsSoFar(const QString& rawPath);
 // Translates and simulates a netlist, blocking until ngspice has finished; for the
 // batch front end. Needs no event loop.
 SimulationOutcome simulateDeck(const std::string& netlistText, const QString& programName = kNgspiceProgram);
+// The same for a deck already translated.
+SimulationOutcome simulateTranslatedDeck(const NgspiceDeck& deck, const QString& programName = kNgspiceProgram);
 
 } // namespace qv

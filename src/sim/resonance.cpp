@@ -20,11 +20,17 @@ struct TwoTerminal {
     double value = 0.0;
 };
 
+struct Coupling {
+    std::string inductorA;
+    std::string inductorB;
+    double k = 0.0;
+};
+
 struct Circuit {
     std::vector<TwoTerminal> resistors;
     std::vector<TwoTerminal> capacitors;
     std::vector<TwoTerminal> inductors;
-    std::map<std::string, double> couplingByInductor; // largest k naming each inductor
+    std::vector<Coupling> couplings;
 };
 
 Circuit readCircuit(const std::vector<std::string>& statements)
@@ -38,15 +44,12 @@ Circuit readCircuit(const std::vector<std::string>& statements)
             continue;
         const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(words[0][0])));
         const auto value = parseValue(words[3]);
-        if (kind == 'k' && value) {
-            for (int i = 1; i <= 2; ++i) {
-                double& k = circuit.couplingByInductor[toLower(words[i])];
-                k = std::max(k, *value);
-            }
-            continue;
-        }
         if (!value || *value <= 0.0)
             continue;
+        if (kind == 'k' && *value < 1.0) {
+            circuit.couplings.push_back({toLower(words[1]), toLower(words[2]), *value});
+            continue;
+        }
         TwoTerminal part{toLower(words[0]), toLower(words[1]), toLower(words[2]), *value};
         if (kind == 'r')
             circuit.resistors.push_back(part);
@@ -58,13 +61,16 @@ Circuit readCircuit(const std::vector<std::string>& statements)
     return circuit;
 }
 
-class NodeClusters {
+// Nodes joined through resistors and inductors into networks; ground stays apart.
+class Networks {
 public:
-    explicit NodeClusters(const std::vector<TwoTerminal>& resistors)
+    explicit Networks(const Circuit& circuit)
     {
-        for (const auto& r : resistors) {
-            if (r.nodeA != kGround && r.nodeB != kGround)
-                parent_[find(r.nodeA)] = find(r.nodeB);
+        for (const auto* parts : {&circuit.resistors, &circuit.inductors}) {
+            for (const auto& part : *parts) {
+                if (part.nodeA != kGround && part.nodeB != kGround)
+                    parent_[find(part.nodeA)] = find(part.nodeB);
+            }
         }
     }
 
@@ -78,56 +84,70 @@ public:
         return root;
     }
 
-    bool touches(const TwoTerminal& a, const TwoTerminal& b)
+    // The network of a part: that of its first terminal off ground.
+    std::string of(const TwoTerminal& part) { return find(part.nodeA != kGround ? part.nodeA : part.nodeB); }
+
+    bool touches(const TwoTerminal& part, const std::string& network)
     {
-        for (const auto* nodeOfA : {&a.nodeA, &a.nodeB}) {
-            if (*nodeOfA == kGround)
-                continue;
-            for (const auto* nodeOfB : {&b.nodeA, &b.nodeB}) {
-                if (*nodeOfB != kGround && find(*nodeOfA) == find(*nodeOfB))
-                    return true;
-            }
-        }
-        return false;
+        return (part.nodeA != kGround && find(part.nodeA) == network) ||
+               (part.nodeB != kGround && find(part.nodeB) == network);
     }
 
 private:
     std::map<std::string, std::string> parent_;
 };
 
-std::vector<TwoTerminal> parallelGroups(const std::vector<TwoTerminal>& capacitors)
+// Resonance of the network each inductor belongs to, by inductor name; 0 without a capacitor.
+std::map<std::string, double> networkResonanceHz(const Circuit& circuit)
 {
-    std::map<std::pair<std::string, std::string>, TwoTerminal> groups;
-    for (const auto& c : capacitors) {
-        auto key = std::minmax(c.nodeA, c.nodeB);
-        auto [it, inserted] = groups.try_emplace({key.first, key.second}, c);
-        if (!inserted)
-            it->second.value += c.value;
+    Networks networks(circuit);
+    std::map<std::string, double> henriesOf;
+    std::map<std::string, double> faradsOf;
+    for (const auto& inductor : circuit.inductors)
+        henriesOf[networks.of(inductor)] += inductor.value;
+    for (auto& [network, henries] : henriesOf) {
+        for (const auto& capacitor : circuit.capacitors) {
+            if (networks.touches(capacitor, network))
+                faradsOf[network] += capacitor.value;
+        }
     }
-    std::vector<TwoTerminal> result;
-    result.reserve(groups.size());
-    for (auto& [key, group] : groups)
-        result.push_back(group);
-    return result;
+    std::map<std::string, double> hzOf;
+    for (const auto& inductor : circuit.inductors) {
+        const std::string network = networks.of(inductor);
+        const double farads = faradsOf[network];
+        hzOf[inductor.name] =
+            farads > 0.0 ? 1.0 / (2.0 * std::numbers::pi * std::sqrt(henriesOf[network] * farads)) : 0.0;
+    }
+    return hzOf;
 }
 
 } // namespace
 
-double highestResonanceHz(const std::vector<std::string>& statements)
+bool hasLadderNetwork(const std::vector<std::string>& statements)
 {
-    Circuit circuit = readCircuit(statements);
-    NodeClusters clusters(circuit.resistors);
+    const Circuit circuit = readCircuit(statements);
+    Networks networks(circuit);
+    std::map<std::string, int> inductorsIn;
+    for (const auto& inductor : circuit.inductors) {
+        if (++inductorsIn[networks.of(inductor)] > 1)
+            return true;
+    }
+    return false;
+}
+
+double upperCoupledModeHz(const std::vector<std::string>& statements)
+{
+    const Circuit circuit = readCircuit(statements);
+    const auto hzOf = networkResonanceHz(circuit);
     double highestHz = 0.0;
-    for (const auto& capacitor : parallelGroups(circuit.capacitors)) {
-        for (const auto& inductor : circuit.inductors) {
-            if (!clusters.touches(capacitor, inductor))
-                continue;
-            double hz = 1.0 / (2.0 * std::numbers::pi * std::sqrt(inductor.value * capacitor.value));
-            const auto k = circuit.couplingByInductor.find(inductor.name);
-            if (k != circuit.couplingByInductor.end() && k->second > 0.0 && k->second < 1.0)
-                hz /= std::sqrt(1.0 - k->second);
-            highestHz = std::max(highestHz, hz);
-        }
+    for (const auto& [inductor, hz] : hzOf)
+        highestHz = std::max(highestHz, hz);
+    for (const auto& coupling : circuit.couplings) {
+        const auto a = hzOf.find(coupling.inductorA);
+        const auto b = hzOf.find(coupling.inductorB);
+        if (a == hzOf.end() || b == hzOf.end())
+            continue;
+        highestHz = std::max(highestHz, std::max(a->second, b->second) / std::sqrt(1.0 - coupling.k));
     }
     return highestHz;
 }

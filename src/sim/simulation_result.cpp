@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace qv {
 
@@ -30,15 +31,47 @@ std::optional<std::vector<double>> nodeVolts(const RawPlot& plot, const std::str
     return plot.columns[*index];
 }
 
+// Vertex of the parabola through three samples (t, v), uneven times allowed; the middle
+// sample when the three lie on a line or the vertex falls outside them.
+std::pair<double, double> parabolaVertex(const double t[3], const double v[3])
+{
+    const double d1 = (v[1] - v[0]) / (t[1] - t[0]);
+    const double d2 = (v[2] - v[1]) / (t[2] - t[1]);
+    const double curvature = (d2 - d1) / (t[2] - t[0]); // half the second derivative
+    if (!std::isfinite(curvature) || curvature == 0.0)
+        return {t[1], v[1]};
+    // v(t) = v[1] + slope (t - t[1]) + curvature (t - t[1])^2, slope at t[1] from both sides
+    const double slope = d1 + curvature * (t[1] - t[0]);
+    const double shift = -slope / (2.0 * curvature);
+    if (t[1] + shift < t[0] || t[1] + shift > t[2])
+        return {t[1], v[1]};
+    return {t[1] + shift, v[1] + slope * shift + curvature * shift * shift};
+}
+
 void findPeak(SimulationResult& result)
 {
-    for (std::size_t i = 0; i < result.topVolts.size(); ++i) {
-        if (std::abs(result.topVolts[i]) > std::abs(result.peakTopVolts)) {
-            result.peakTopVolts = result.topVolts[i];
-            result.peakTopSeconds = result.timeSeconds[i];
-        }
+    const auto& v = result.topVolts;
+    std::size_t largest = 0;
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (std::abs(v[i]) > std::abs(v[largest]))
+            largest = i;
     }
-    result.peakTopVolts = std::abs(result.peakTopVolts);
+    result.peakTopSeconds = result.timeSeconds[largest];
+    result.peakTopVolts = std::abs(v[largest]);
+    if (largest == 0 || largest + 1 >= v.size())
+        return;
+    const double* t = &result.timeSeconds[largest - 1];
+    const auto [seconds, volts] = parabolaVertex(t, &v[largest - 1]);
+    result.peakTopSeconds = seconds;
+    result.peakTopVolts = std::max(std::abs(volts), result.peakTopVolts);
+}
+
+// A top voltage within this of 0 V the whole run is ngspice's zero, not a coil's ring.
+constexpr double kFlatVolts = 1e-6;
+
+bool staysAtZero(const std::vector<double>& volts)
+{
+    return std::all_of(volts.begin(), volts.end(), [](double v) { return std::abs(v) <= kFlatVolts; });
 }
 
 // The two coupled modes of a spark-gap coil, f / sqrt(1 + k) and f / sqrt(1 - k), lie within a
@@ -96,6 +129,11 @@ SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& de
     if (!top || !tankPositive || !tankNegative)
         return {std::nullopt, "The simulation results lack the voltage of the top node or of the tank capacitor."};
     result.topVolts = *top;
+    if (staysAtZero(result.topVolts))
+        return {std::nullopt, "The top node " + deck.topNode + " stays at 0 V for the whole run: nothing in the "
+                              "netlist charges or drives the coil (an initial charge needs .IC, or IC= with "
+                              "SKIPBP on the .TRAN line), so there is no result to show."};
+    result.startsFromInitialCharge = deck.usesInitialConditions;
     result.tankVolts.resize(result.timeSeconds.size());
     for (std::size_t i = 0; i < result.tankVolts.size(); ++i)
         result.tankVolts[i] = (*tankPositive)[i] - (*tankNegative)[i];

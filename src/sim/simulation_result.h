@@ -18,7 +18,11 @@ struct SimulationResult {
     std::vector<double> timeSeconds;
     std::vector<double> topVolts;  // secondary top to ground
     std::vector<double> tankVolts; // across the primary tank capacitor
-    double peakTopVolts = 0.0;     // largest magnitude of the top voltage
+    // The run started from the tank's initial charge without a bias point (uic).
+    bool startsFromInitialCharge = false;
+    // Largest magnitude of the top voltage, its crest placed between the samples by the
+    // parabola through the three round the largest; its sign is that of topVolts there.
+    double peakTopVolts = 0.0;
     double peakTopSeconds = 0.0;
     // The two coupled modes of primary and secondary, lower first; NaN when the
     // spectrum of the top voltage shows fewer than two peaks.
@@ -41,7 +45,7 @@ struct CoupledModes {
 CoupledModes coupledModes(const Spectrum& spectrum);
 
 // Picks the transient plot out of a raw file and derives the result for the deck
-// it was run from.
+// it was run from. A top voltage that never leaves 0 V is no result: nothing drove the coil.
 SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& deck);
 
 } // namespace qv

@@ -116,4 +116,20 @@ std::vector<SpectralPeak> strongestPeaks(const Spectrum& spectrum, std::size_t c
     return peaks;
 }
 
+double energyBandHz(const Spectrum& spectrum, double fraction)
+{
+    double total = 0.0;
+    for (const double m : spectrum.magnitude)
+        total += m * m;
+    if (!(total > 0.0))
+        return 0.0;
+    double sum = 0.0;
+    for (std::size_t k = 0; k < spectrum.magnitude.size(); ++k) {
+        sum += spectrum.magnitude[k] * spectrum.magnitude[k];
+        if (sum >= fraction * total)
+            return static_cast<double>(k) * spectrum.binHz;
+    }
+    return static_cast<double>(spectrum.magnitude.size() - 1) * spectrum.binHz;
+}
+
 } // namespace qv

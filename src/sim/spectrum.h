@@ -31,4 +31,8 @@ Spectrum amplitudeSpectrum(const std::vector<double>& timeSeconds, const std::ve
 // window that is within a few hundredths of a bin of the true tone.
 std::vector<SpectralPeak> strongestPeaks(const Spectrum& spectrum, std::size_t count);
 
+// The frequency below which the given fraction of the spectrum's energy (the sum of the
+// squared magnitudes) lies; 0 for an empty or silent spectrum.
+double energyBandHz(const Spectrum& spectrum, double fraction);
+
 } // namespace qv

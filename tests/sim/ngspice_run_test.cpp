@@ -61,6 +61,23 @@ TEST(NgspiceRun, FailuresSayInPlainWordsWhatWentWrong)
     EXPECT_NE(broken.errorMessage.find("ngspice said"), std::string::npos) << broken.errorMessage;
 }
 
+TEST(NgspiceRun, ChargeOnTheCapacitorWithSkipbpRingsAndNoChargeAtAllSaysSo)
+{
+    auto lines = test::defaultModel1Lines();
+    lines[5] = ".TRAN  0.1ms 10ms SKIPBP";
+    lines[27] = "C_C1           0   N01   0.1796uf IC=4000";
+    lines[31] = "*";
+    const auto charged = simulateDeck(test::asSavedFile(lines));
+    ASSERT_TRUE(charged.result) << charged.errorMessage;
+    EXPECT_GT(charged.result->peakTopVolts, 200e3) << "a bias point would have dropped the charge";
+
+    lines[27] = "C_C1           0   N01   0.1796uf";
+    const auto uncharged = simulateDeck(test::asSavedFile(lines));
+    EXPECT_FALSE(uncharged.result);
+    EXPECT_NE(uncharged.errorMessage.find("stays at 0 V"), std::string::npos) << uncharged.errorMessage;
+    EXPECT_EQ(uncharged.errorMessage.find("ngspice"), std::string::npos) << "ngspice reported no fault";
+}
+
 TEST(NgspiceRun, ConsoleErrorLineIsTheFirstThatReportsAFault)
 {
     EXPECT_EQ(firstErrorLine("Note: fine\n\nError on line 13 : l1_tx1 n02 0 banana\nError again\n"),

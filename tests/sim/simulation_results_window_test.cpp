@@ -1,4 +1,5 @@
 #include "ui/aux/simulation_results_window.h"
+#include "ui/aux/spectrum_plot.h"
 #include "ui/aux/waveform_plot.h"
 
 #include <QElapsedTimer>
@@ -122,6 +123,119 @@ private slots:
         window.showFailure(QStringLiteral("ngspice could not simulate the netlist."));
         QCOMPARE(window.statusText(), QStringLiteral("ngspice could not simulate the netlist."));
         QVERIFY(!window.findChild<QPushButton*>()->isVisible());
+    }
+
+    void explanationsSayWhatEachModelsFiguresMean_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("modesFound");
+        QTest::addColumn<bool>("fromCharge");
+        QTest::addColumn<QString>("inModes");
+        QTest::addColumn<QStringList>("inExplanation");
+        QTest::addColumn<QStringList>("notInExplanation");
+        QTest::newRow("RLC") << 1 << true << true << "86.80 kHz" << QStringList{"no bias-point", "DC short"}
+                             << QStringList{"R8", "gap"};
+        QTest::newRow("ladder") << 2 << false << true << "damped too strongly"
+                                << QStringList{"no bias-point", "R8", "no coupled pair of modes exists"}
+                                << QStringList{"gap"};
+        QTest::newRow("complex") << 3 << false << false << "no pair resolved"
+                                 << QStringList{"0.1 ms control ramp", "not what the coil can reach"}
+                                 << QStringList{"bias-point", "R8"};
+    }
+
+    void explanationsSayWhatEachModelsFiguresMean()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, modesFound);
+        QFETCH(bool, fromCharge);
+        QFETCH(QString, inModes);
+        QFETCH(QStringList, inExplanation);
+        QFETCH(QStringList, notInExplanation);
+        SimulationResult result = syntheticRing();
+        result.model = static_cast<CoilModel>(model);
+        result.startsFromInitialCharge = fromCharge;
+        if (!modesFound)
+            result.modeLowHz = result.modeHighHz = std::nan("");
+        SimulationResultsWindow window;
+        window.setRunFile(QStringLiteral("/home/coil/model.cir"));
+        window.showResult(result);
+        QVERIFY2(window.modesText().contains(inModes), qPrintable(window.modesText()));
+        for (const QString& words : inExplanation)
+            QVERIFY2(window.explanationText().contains(words), qPrintable(words));
+        for (const QString& words : notInExplanation)
+            QVERIFY2(!window.explanationText().contains(words), qPrintable(words));
+        const char* names[] = {"Standard RLC Model", "Distributed Ladder Model", "Complex Model"};
+        QVERIFY(window.sourceText().contains(QLatin1String(names[model - 1])));
+        QVERIFY(window.sourceText().contains(QStringLiteral("model.cir")));
+        const QString shot = qEnvironmentVariable("QUORVANE_RESULTS_PNG_DIR");
+        if (!shot.isEmpty()) {
+            window.show();
+            window.grab().save(shot + QStringLiteral("/results_model%1.png").arg(model));
+        }
+    }
+
+    void aNewRunAFailureOrACancelLeavesNoOldFiguresAsCurrent()
+    {
+        SimulationResultsWindow window;
+        window.setRunFile(QStringLiteral("/tmp/first.cir"));
+        window.showResult(syntheticRing());
+        QVERIFY(!window.peakText().isEmpty());
+        const auto expectCleared = [&](const QString& file, const QString& saying) {
+            QVERIFY(window.peakText().isEmpty());
+            QVERIFY(window.modesText().isEmpty());
+            QVERIFY(window.explanationText().isEmpty());
+            QCOMPARE(window.topPlot()->fullRange().high, AxisRange{}.high); // no trace
+            QVERIFY2(window.sourceText().contains(file), qPrintable(window.sourceText()));
+            QVERIFY2(window.sourceText().contains(saying), qPrintable(window.sourceText()));
+        };
+        window.setRunFile(QStringLiteral("/tmp/second.cir"));
+        window.showRunning();
+        expectCleared(QStringLiteral("second.cir"), QStringLiteral("Simulating"));
+        window.showCancelled();
+        expectCleared(QStringLiteral("second.cir"), QStringLiteral("cancelled"));
+
+        window.showResult(syntheticRing());
+        window.setRunFile(QStringLiteral("/tmp/third.cir"));
+        // A launch that fails before ngspice starts: no running state came first.
+        window.showFailure(QStringLiteral("The netlist file /tmp/third.cir cannot be opened"));
+        expectCleared(QStringLiteral("third.cir"), QStringLiteral("failed"));
+    }
+
+    void spectrumOpensOnItsEnergyAndTheWheelZoomsIt()
+    {
+        SimulationResultsWindow window;
+        window.showResult(syntheticRing()); // 0 to 400 kHz, the modes at 86.8 and 96.0 kHz
+        window.show();
+        SpectrumPlot* spectrum = window.spectrumPlot();
+        const AxisRange opening = spectrum->view();
+        QVERIFY2(opening.high > 96.0 && opening.high < 200.0, qPrintable(QString::number(opening.high)));
+        QCOMPARE(opening.low, 0.0);
+        const QPointF middle(spectrum->width() / 2.0, spectrum->height() / 2.0);
+        QWheelEvent wheel(middle, spectrum->mapToGlobal(middle), {}, QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(spectrum, &wheel);
+        QVERIFY(spectrum->view().span() < 0.7 * opening.span());
+        QWheelEvent out(middle, spectrum->mapToGlobal(middle), {}, QPoint(0, -120 * 40), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(spectrum, &out);
+        QCOMPARE(spectrum->view().high, 400.0); // no further out than the whole spectrum
+        QTest::mouseDClick(spectrum, Qt::LeftButton);
+        QCOMPARE(spectrum->view().high, opening.high);
+    }
+
+    void fitsASmallScreenWithItsStatusAndCancelInView()
+    {
+        SimulationResultsWindow window;
+        // A 1366 x 768 screen less a title bar and a panel.
+        QVERIFY2(window.minimumSizeHint().height() <= 768 - 60, qPrintable(QString::number(window.minimumSizeHint().height())));
+        QVERIFY(window.height() <= 768 - 60);
+        window.resize(window.minimumSizeHint());
+        window.showRunning();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect cancel(window.cancelButton()->mapTo(&window, QPoint(0, 0)), window.cancelButton()->size());
+        QVERIFY(window.rect().contains(cancel));
+        QVERIFY(window.cancelButton()->isVisible());
     }
 };
 

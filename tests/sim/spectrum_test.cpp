@@ -9,6 +9,18 @@
 namespace qv {
 namespace {
 
+TEST(Spectrum, EnergyBandEndsWhereTheStrongToneEnds)
+{
+    // 99 % of the energy below the 20 kHz tone of three: the 100 kHz one holds 0.25 % of it.
+    Spectrum spectrum{100.0, std::vector<double>(2000, 0.0)};
+    spectrum.magnitude[100] = 10.0;
+    spectrum.magnitude[200] = 10.0;
+    spectrum.magnitude[1000] = 0.5;
+    EXPECT_DOUBLE_EQ(energyBandHz(spectrum, 0.99), 20e3);
+    EXPECT_DOUBLE_EQ(energyBandHz(spectrum, 0.9999), 100e3);
+    EXPECT_EQ(energyBandHz(Spectrum{}, 0.99), 0.0);
+}
+
 TEST(Spectrum, ResamplingFollowsTheStraightLineBetweenUnevenPoints)
 {
     const auto uniform = resampleUniform({0.0, 1.0, 4.0}, {0.0, 2.0, 8.0}, 5);

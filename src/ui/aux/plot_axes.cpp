@@ -12,8 +12,31 @@ constexpr int kLeftMarginPixels = 64;
 constexpr int kRightMarginPixels = 30;
 constexpr int kTopMarginPixels = 20; // room for the plot title above the traces
 constexpr int kBottomMarginPixels = 40;
+// One wheel notch zooms by a quarter.
+constexpr double kZoomPerNotch = 1.25;
 
 } // namespace
+
+AxisRange zoomedAbout(const AxisRange& view, double anchor, double notches)
+{
+    const double factor = std::pow(kZoomPerNotch, -notches);
+    return {anchor - (anchor - view.low) * factor, anchor + (view.high - anchor) * factor};
+}
+
+AxisRange keptWithin(AxisRange view, const AxisRange& full, double smallestSpan)
+{
+    if (view.span() < smallestSpan) {
+        const double middle = (view.low + view.high) / 2.0;
+        view = {middle - smallestSpan / 2.0, middle + smallestSpan / 2.0};
+    }
+    if (view.span() >= full.span())
+        return full;
+    if (view.low < full.low)
+        return {full.low, full.low + view.span()};
+    if (view.high > full.high)
+        return {full.high - view.span(), full.high};
+    return view;
+}
 
 std::vector<double> niceTicks(double low, double high, int maxTicks)
 {

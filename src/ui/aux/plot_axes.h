@@ -19,6 +19,15 @@ struct AxisRange {
     double span() const { return high - low; }
 };
 
+// Qt's wheel delta of one notch.
+inline constexpr double kWheelUnitsPerNotch = 120.0;
+
+// A view zoomed by wheel notches (positive zooms in, a quarter per notch) about an anchor value.
+AxisRange zoomedAbout(const AxisRange& view, double anchor, double notches);
+
+// A view kept inside the full range, no narrower than smallestSpan; the full range when wider.
+AxisRange keptWithin(AxisRange view, const AxisRange& full, double smallestSpan);
+
 // Draws the frame, grid, tick labels and axis titles around plotArea.
 void drawAxes(QPainter& painter, const QRect& plotArea, const AxisRange& x, const AxisRange& y,
               const QString& xTitle, const QString& yTitle);

@@ -4,13 +4,16 @@
 #include "ui/aux/spectrum_plot.h"
 #include "ui/aux/waveform_plot.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -20,6 +23,11 @@ namespace {
 constexpr double kMicrosecondsPerSecond = 1e6;
 constexpr double kVoltsPerKilovolt = 1e3;
 constexpr int kProgressSteps = 1000;
+// Room for three plots a useful size; less where the screen is smaller, leaving the
+// window manager's title bar and a panel in view (a 1366 x 768 screen shows it whole).
+constexpr int kPreferredWidth = 900;
+constexpr int kPreferredHeight = 680;
+constexpr int kFrameAllowance = 60;
 
 std::vector<double> scaled(const std::vector<double>& values, double factor)
 {
@@ -37,18 +45,71 @@ QString nodeText(const NodePair& nodes)
 
 QString kilohertz(double hz)
 {
-    return std::isfinite(hz) ? QString::number(hz / 1e3, 'f', 2) + QStringLiteral(" kHz") : QStringLiteral("not found");
+    return QString::number(hz / 1e3, 'f', 2) + QStringLiteral(" kHz");
+}
+
+// The model's name as the netlist window's buttons give it.
+QString modelName(CoilModel model)
+{
+    switch (model) {
+    case CoilModel::standardRlc: return QObject::tr("Standard RLC Model");
+    case CoilModel::distributedLadder: return QObject::tr("Distributed Ladder Model");
+    case CoilModel::complex: return QObject::tr("Complex Model");
+    }
+    return {};
+}
+
+QString modesSentence(const SimulationResult& result)
+{
+    if (std::isfinite(result.modeLowHz))
+        return QObject::tr("Coupled modes: %1 and %2").arg(kilohertz(result.modeLowHz), kilohertz(result.modeHighHz));
+    // A ring-down damped within a few cycles shows one broad peak: no pair of modes to name.
+    if (result.model == CoilModel::distributedLadder)
+        return QObject::tr("Coupled modes: none, the secondary is damped too strongly");
+    return QObject::tr("Coupled modes: no pair resolved in this run");
+}
+
+// The sample nearest the crest, whose sign tells which way the top swung.
+double signedPeak(const SimulationResult& result)
+{
+    const auto& t = result.timeSeconds;
+    const auto after = std::lower_bound(t.begin(), t.end(), result.peakTopSeconds);
+    auto nearest = after == t.end() ? t.end() - 1 : after;
+    if (after != t.begin() && after != t.end() && result.peakTopSeconds - *(after - 1) < *after - result.peakTopSeconds)
+        nearest = after - 1;
+    const double sample = result.topVolts[static_cast<std::size_t>(nearest - t.begin())];
+    return std::copysign(result.peakTopVolts, sample);
 }
 
 } // namespace
 
+QString resultExplanation(const SimulationResult& result)
+{
+    QStringList sentences;
+    if (result.startsFromInitialCharge)
+        sentences << QObject::tr("The tank starts charged to its initial voltage with no bias-point calculation, as a "
+                                 "SKIPBP run does; that is what the model means. A bias point would take the primary "
+                                 "inductor as a DC short, drain the charge and leave nothing to ring.");
+    if (result.model == CoilModel::distributedLadder && !std::isfinite(result.modeLowHz))
+        sentences << QObject::tr("The resistor in series with the top load (R8) damps the secondary so strongly that "
+                                 "no coupled pair of modes exists: the tank's energy passes to the secondary once and "
+                                 "is spent in that resistor instead of swinging back and forth.");
+    if (result.model == CoilModel::complex)
+        sentences << QObject::tr("The gap switch closes over its 0.1 ms control ramp, so most of the tank's energy is "
+                                 "lost in the switch while it closes: the peak shows this model's slow gap, not what "
+                                 "the coil can reach.");
+    return sentences.join(QLatin1Char(' '));
+}
+
 SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     : QWidget(parent),
+      sourceLabel_(new QLabel),
       topPlot_(new WaveformPlot(tr("secondary top voltage (kV)"), QColor(180, 30, 30))),
       tankPlot_(new WaveformPlot(tr("primary tank voltage (kV)"), QColor(30, 110, 40))),
       spectrumPlot_(new SpectrumPlot),
       peakLabel_(new QLabel),
       modesLabel_(new QLabel),
+      explanationLabel_(new QLabel),
       statusLabel_(new QLabel),
       progressBar_(new QProgressBar),
       cancelButton_(new QPushButton(tr("Cancel")))
@@ -58,6 +119,7 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     plots->addWidget(topPlot_);
     plots->addWidget(tankPlot_);
     plots->addWidget(spectrumPlot_);
+    plots->setChildrenCollapsible(false);
     auto* figures = new QHBoxLayout;
     figures->addWidget(peakLabel_);
     figures->addStretch();
@@ -67,18 +129,35 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     progressRow->addWidget(progressBar_);
     progressRow->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sourceLabel_);
     layout->addLayout(figures);
+    layout->addWidget(explanationLabel_);
     layout->addWidget(plots, 1);
     layout->addLayout(progressRow);
     progressBar_->setRange(0, kProgressSteps);
-    statusLabel_->setWordWrap(true);
-    resize(900, 760);
+    for (QLabel* label : {sourceLabel_, explanationLabel_, statusLabel_})
+        label->setWordWrap(true);
+    sourceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
+    resize(std::min(kPreferredWidth, screenArea.width() - kFrameAllowance),
+           std::min(kPreferredHeight, screenArea.height() - kFrameAllowance));
 
     // Zoom and pan one time axis and the other follows.
     connect(topPlot_, &WaveformPlot::viewChanged, tankPlot_, &WaveformPlot::setView);
     connect(tankPlot_, &WaveformPlot::viewChanged, topPlot_, &WaveformPlot::setView);
     connect(cancelButton_, &QPushButton::clicked, this, &SimulationResultsWindow::cancelRequested);
+    clearResults(tr("No simulation has run yet."));
     setRunning(false);
+}
+
+void SimulationResultsWindow::setRunFile(const QString& path)
+{
+    runPath_ = path;
+}
+
+QString SimulationResultsWindow::fileName() const
+{
+    return runPath_.isEmpty() ? tr("the netlist") : QDir::toNativeSeparators(runPath_);
 }
 
 void SimulationResultsWindow::setRunning(bool running)
@@ -88,11 +167,30 @@ void SimulationResultsWindow::setRunning(bool running)
     cancelButton_->setEnabled(running);
 }
 
+void SimulationResultsWindow::setStatus(const QString& text, bool isFault)
+{
+    statusLabel_->setStyleSheet(isFault ? QStringLiteral("color: #b00000;") : QString());
+    statusLabel_->setText(text);
+}
+
+void SimulationResultsWindow::clearResults(const QString& why)
+{
+    topPlot_->setTrace({}, {});
+    topPlot_->setMarker(std::nullopt);
+    tankPlot_->setTrace({}, {});
+    spectrumPlot_->clear();
+    peakLabel_->clear();
+    modesLabel_->clear();
+    explanationLabel_->clear();
+    explanationLabel_->hide();
+    sourceLabel_->setText(why);
+}
+
 void SimulationResultsWindow::showRunning()
 {
     progressBar_->setValue(0);
-    statusLabel_->setStyleSheet({});
-    statusLabel_->setText(tr("ngspice is simulating the netlist..."));
+    clearResults(tr("Simulating %1; the previous run's figures are cleared.").arg(fileName()));
+    setStatus(tr("ngspice is simulating the netlist..."), false);
     setRunning(true);
 }
 
@@ -107,42 +205,36 @@ void SimulationResultsWindow::showResult(const SimulationResult& result)
     const auto time = scaled(result.timeSeconds, kMicrosecondsPerSecond);
     topPlot_->setTrace(time, scaled(result.topVolts, 1.0 / kVoltsPerKilovolt));
     tankPlot_->setTrace(time, scaled(result.tankVolts, 1.0 / kVoltsPerKilovolt));
-    // The marker sits on the sample of the peak, whichever way it swung.
-    double peakSigned = result.peakTopVolts;
-    for (std::size_t i = 0; i < result.timeSeconds.size(); ++i) {
-        if (result.timeSeconds[i] == result.peakTopSeconds) {
-            peakSigned = result.topVolts[i];
-            break;
-        }
-    }
-    topPlot_->setMarker(QPointF(result.peakTopSeconds * kMicrosecondsPerSecond, peakSigned / kVoltsPerKilovolt));
+    topPlot_->setMarker(
+        QPointF(result.peakTopSeconds * kMicrosecondsPerSecond, signedPeak(result) / kVoltsPerKilovolt));
     spectrumPlot_->setSpectrum(result.topSpectrum, {result.modeLowHz, result.modeHighHz});
+    sourceLabel_->setText(tr("%1 from %2").arg(modelName(result.model), fileName()));
     peakLabel_->setText(tr("Peak top voltage (node %1): %2 kV at %3 µs")
                             .arg(QString::fromStdString(result.topNode))
                             .arg(result.peakTopVolts / kVoltsPerKilovolt, 0, 'f', 1)
                             .arg(result.peakTopSeconds * kMicrosecondsPerSecond, 0, 'f', 1));
-    // A ring-down damped within a few cycles shows one broad peak: no pair of modes to name.
-    modesLabel_->setText(std::isfinite(result.modeLowHz)
-                             ? tr("Coupled modes: %1 and %2").arg(kilohertz(result.modeLowHz), kilohertz(result.modeHighHz))
-                             : tr("Coupled modes: no pair resolved in this run"));
-    statusLabel_->setStyleSheet({});
-    statusLabel_->setText(tr("%1 points; tank voltage across %2. Wheel zooms, drag pans, double click shows all.")
-                              .arg(result.timeSeconds.size())
-                              .arg(nodeText(result.tankNodes)));
+    modesLabel_->setText(modesSentence(result));
+    const QString explanation = resultExplanation(result);
+    explanationLabel_->setText(explanation);
+    explanationLabel_->setVisible(!explanation.isEmpty());
+    setStatus(tr("%1 points; tank voltage across %2. Wheel zooms, drag pans, double click shows all.")
+                  .arg(result.timeSeconds.size())
+                  .arg(nodeText(result.tankNodes)),
+              false);
 }
 
 void SimulationResultsWindow::showFailure(const QString& message)
 {
     setRunning(false);
-    statusLabel_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    statusLabel_->setText(message);
+    clearResults(tr("No results: the run of %1 failed.").arg(fileName()));
+    setStatus(message, true);
 }
 
 void SimulationResultsWindow::showCancelled()
 {
     setRunning(false);
-    statusLabel_->setStyleSheet({});
-    statusLabel_->setText(tr("The simulation was cancelled."));
+    clearResults(tr("No results: the run of %1 was cancelled.").arg(fileName()));
+    setStatus(tr("The simulation was cancelled."), false);
 }
 
 void SimulationResultsWindow::follow(NgspiceSimulator& simulator)
@@ -160,6 +252,11 @@ QString SimulationResultsWindow::statusText() const
     return statusLabel_->text();
 }
 
+QString SimulationResultsWindow::sourceText() const
+{
+    return sourceLabel_->text();
+}
+
 QString SimulationResultsWindow::peakText() const
 {
     return peakLabel_->text();
@@ -168,6 +265,11 @@ QString SimulationResultsWindow::peakText() const
 QString SimulationResultsWindow::modesText() const
 {
     return modesLabel_->text();
+}
+
+QString SimulationResultsWindow::explanationText() const
+{
+    return explanationLabel_->text();
 }
 
 } // namespace qv

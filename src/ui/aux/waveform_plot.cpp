@@ -12,9 +12,6 @@ namespace qv {
 
 namespace {
 
-// One wheel notch (120 units) zooms by a quarter.
-constexpr double kZoomPerNotch = 1.25;
-constexpr double kWheelUnitsPerNotch = 120.0;
 // A zoom stops at a thousandth of the run: beyond that the steps themselves show.
 constexpr double kSmallestViewFraction = 1e-3;
 constexpr double kHeadroom = 1.08;
@@ -43,7 +40,7 @@ std::vector<ColumnExtremes> reduceToColumns(const std::vector<double>& x, const 
 WaveformPlot::WaveformPlot(QString yTitle, QColor colour, QWidget* parent)
     : QWidget(parent), yTitle_(std::move(yTitle)), colour_(colour)
 {
-    setMinimumSize(320, 160);
+    setMinimumSize(320, 110);
     setCursor(Qt::OpenHandCursor);
 }
 
@@ -77,19 +74,7 @@ void WaveformPlot::setView(const AxisRange& view)
 
 void WaveformPlot::changeView(AxisRange view)
 {
-    const double smallest = full_.span() * kSmallestViewFraction;
-    if (view.span() < smallest) {
-        const double middle = (view.low + view.high) / 2.0;
-        view = {middle - smallest / 2.0, middle + smallest / 2.0};
-    }
-    if (view.span() >= full_.span()) {
-        view = full_;
-    } else if (view.low < full_.low) {
-        view = {full_.low, full_.low + view.span()};
-    } else if (view.high > full_.high) {
-        view = {full_.high - view.span(), full_.high};
-    }
-    view_ = view;
+    view_ = keptWithin(view, full_, full_.span() * kSmallestViewFraction);
     update();
     emit viewChanged(view_);
 }
@@ -135,10 +120,8 @@ void WaveformPlot::wheelEvent(QWheelEvent* event)
     const QRect area = plotAreaOf(rect());
     if (area.width() <= 0 || full_.span() <= 0.0)
         return;
-    const double notches = event->angleDelta().y() / kWheelUnitsPerNotch;
-    const double factor = std::pow(kZoomPerNotch, -notches);
     const double anchor = view_.low + (event->position().x() - area.left()) / area.width() * view_.span();
-    changeView({anchor - (anchor - view_.low) * factor, anchor + (view_.high - anchor) * factor});
+    changeView(zoomedAbout(view_, anchor, event->angleDelta().y() / kWheelUnitsPerNotch));
     event->accept();
 }
 

@@ -284,6 +284,7 @@ void TPSpiceDlg::launchSimulator(const std::string& path)
     // The previous simulator goes, and a run it still had with it.
     simulator_ = std::make_unique<NgspiceSimulator>();
     simulator_->setProgramName(simulatorProgram_);
+    resultsWindow_->setRunFile(QString::fromStdString(path));
     resultsWindow_->follow(*simulator_);
     connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_, [window = resultsWindow_] {
         window->show();
