@@ -3,12 +3,13 @@
 #include "field/constants.h"
 #include "field/elliptic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace qv::field {
 
-double Panel::lengthM() const { return std::hypot(r1 - r0, z1 - z0); }
+double Panel::lengthM() const { return std::sqrt((r1 - r0) * (r1 - r0) + (z1 - z0) * (z1 - z0)); }
 double Panel::areaM2() const { return 2 * std::numbers::pi * midR() * lengthM(); }
 
 namespace {
@@ -16,18 +17,7 @@ namespace {
 // Panel boundaries crowd towards both ends, where the charge density rises.
 double gradedFraction(double u) { return 0.2 * u + 0.4 * (1 - std::cos(std::numbers::pi * u)); }
 
-// r_s K(m) / rho for a ring of radius rs at height zs seen from (r, z), with
-// rho^2 = (rs + r)^2 + (z - zs)^2 and 1 - m = ((rs - r)^2 + (z - zs)^2) / rho^2.
-// A ring of charge q has the potential q / (4 pi eps0) (2/pi) K(m) / rho.
-double ringKernel(double rs, double zs, double r, double z)
-{
-    const double dz = z - zs;
-    const double sum = rs + r;
-    const double difference = rs - r;
-    const double rhoSquared = sum * sum + dz * dz;
-    const double complement = (difference * difference + dz * dz) / rhoSquared;
-    return rs * ellipticKFromComplement(complement) / std::sqrt(rhoSquared);
-}
+double ringKernel(double rs, double zs, double r, double z) { return rs * ringGreen(rs, zs, r, z); }
 
 // The integral of r_s K / rho along the panel from fraction `from` to `to` of its length (m).
 double gaussAlong(const Panel& panel, double from, double to, int points, double r, double z)
@@ -43,17 +33,34 @@ double gaussAlong(const Panel& panel, double from, double to, int points, double
     return sum * half * panel.lengthM();
 }
 
-// Far panels need few points; a near panel (closer than two of its lengths) is split in halves.
+} // namespace
+
+double ringGreen(double rs, double zs, double r, double z)
+{
+    // A point exactly on the ring would give ln(0): 1e-300 keeps K finite (about 345) there.
+    constexpr double kSmallestComplement = 1e-300;
+    const double dz = z - zs;
+    const double sum = rs + r;
+    const double difference = rs - r;
+    const double rhoSquared = sum * sum + dz * dz;
+    const double complement = std::max((difference * difference + dz * dz) / rhoSquared, kSmallestComplement);
+    return ellipticKFromComplement(complement) / std::sqrt(rhoSquared);
+}
+
 double panelIntegral(const Panel& panel, double r, double z)
 {
     constexpr int kNearPoints = 16;
-    const double distance = std::hypot(r - panel.midR(), z - panel.midZ());
+    const double dr = r - panel.midR();
+    const double dz = z - panel.midZ();
+    const double distanceSquared = dr * dr + dz * dz;
     const double length = panel.lengthM();
-    if (distance < 2 * length)
-        return gaussAlong(panel, 0, 0.5, kNearPoints, r, z) + gaussAlong(panel, 0.5, 1, kNearPoints, r, z);
-    const int points = distance < 4 * length ? 8 : distance < 10 * length ? 4 : 2;
+    const auto within = [&](double lengths) { return distanceSquared < lengths * lengths * length * length; };
+    if (within(2)) return gaussAlong(panel, 0, 0.5, kNearPoints, r, z) + gaussAlong(panel, 0.5, 1, kNearPoints, r, z);
+    const int points = within(4) ? 8 : within(10) ? 4 : 2;
     return gaussAlong(panel, 0, 1, points, r, z);
 }
+
+namespace {
 
 // The panel's own midpoint: near t = 0 (t the distance along the panel) K ~ ln(4 rho / |t|) and
 // r_s / rho -> 1/2, so the integrand carries -(1/2) ln|t|. Integrate the rest by Gauss on each half
@@ -77,13 +84,30 @@ double ownPanelIntegral(const Panel& panel)
     return sum - 0.5 * length * (std::log(length / 2) - 1);
 }
 
-Panel shifted(const Panel& panel, double shiftM, bool reflected)
+Panel shifted(const Panel& panel, double shiftM, bool reflected) { return Image{1, shiftM, reflected}.of(panel); }
+
+} // namespace
+
+Panel Image::of(const Panel& panel) const
 {
     if (reflected) return {panel.r0, shiftM - panel.z0, panel.r1, shiftM - panel.z1};
     return {panel.r0, panel.z0 + shiftM, panel.r1, panel.z1 + shiftM};
 }
 
-} // namespace
+std::vector<Image> images(const Ground& ground, int ceilingPairs)
+{
+    std::vector<Image> all{{1, 0, false}};
+    if (!ground.floor) return all;
+    all.push_back({-1, 0, true});
+    if (!ground.ceilingM) return all;
+    const double period = 2 * *ground.ceilingM;
+    for (int n = 1; n <= ceilingPairs; ++n)
+        for (const double shift : {n * period, -n * period}) {
+            all.push_back({1, shift, false});
+            all.push_back({-1, shift, true});
+        }
+    return all;
+}
 
 std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM, int count)
 {

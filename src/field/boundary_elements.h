@@ -31,6 +31,25 @@ struct Ground {
     std::optional<double> ceilingM; // and a second one here (only with the floor)
 };
 
+// K(m) / rho (1/m) for a ring of radius rs at height zs seen from (r, z), with
+// rho^2 = (rs + r)^2 + (z - zs)^2 and 1 - m = ((rs - r)^2 + (z - zs)^2) / rho^2.
+// A ring of charge q has the potential q / (4 pi eps0) (2/pi) K(m) / rho.
+double ringGreen(double rs, double zs, double r, double z);
+
+// The integral (m) of r_s K / rho along the panel, seen from (r, z) off its own midpoint; far panels
+// take few Gauss points, a near one (closer than two of its lengths) is split in halves.
+double panelIntegral(const Panel& panel, double r, double z);
+
+// One image of a charge: its sign, and its height shifted or reflected (z -> shift - z).
+struct Image {
+    double sign;
+    double shiftM;
+    bool reflected;
+    Panel of(const Panel& panel) const;
+};
+// The floor's image and the first pairs of the ceiling's series (the charge itself first).
+std::vector<Image> images(const Ground& ground, int ceilingPairs);
+
 // 4 pi eps0 times the potential at (r, z) of a unit surface charge density on the panel and its
 // images, in metres. The panel's own midpoint takes the log-singular quadrature.
 double panelPotentialIntegral(const Panel& panel, double r, double z, const Ground& ground, bool ownMidpoint = false);
