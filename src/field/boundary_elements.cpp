@@ -84,8 +84,6 @@ double ownPanelIntegral(const Panel& panel)
     return sum - 0.5 * length * (std::log(length / 2) - 1);
 }
 
-Panel shifted(const Panel& panel, double shiftM, bool reflected) { return Image{1, shiftM, reflected}.of(panel); }
-
 } // namespace
 
 Panel Image::of(const Panel& panel) const
@@ -94,18 +92,24 @@ Panel Image::of(const Panel& panel) const
     return {panel.r0, panel.z0 + shiftM, panel.r1, panel.z1 + shiftM};
 }
 
+std::vector<Image> ceilingPair(double ceilingM, int n)
+{
+    // Between grounded planes at 0 and H a charge at z has images of its sign at z + 2nH and of the
+    // opposite sign at -z + 2nH for every integer n; the floor's own image is n = 0.
+    const double shift = 2 * n * ceilingM;
+    return {{1, shift, false}, {-1, shift, true}, {1, -shift, false}, {-1, -shift, true}};
+}
+
 std::vector<Image> images(const Ground& ground, int ceilingPairs)
 {
     std::vector<Image> all{{1, 0, false}};
     if (!ground.floor) return all;
     all.push_back({-1, 0, true});
     if (!ground.ceilingM) return all;
-    const double period = 2 * *ground.ceilingM;
-    for (int n = 1; n <= ceilingPairs; ++n)
-        for (const double shift : {n * period, -n * period}) {
-            all.push_back({1, shift, false});
-            all.push_back({-1, shift, true});
-        }
+    for (int n = 1; n <= ceilingPairs; ++n) {
+        const std::vector<Image> pair = ceilingPair(*ground.ceilingM, n);
+        all.insert(all.end(), pair.begin(), pair.end());
+    }
     return all;
 }
 
@@ -150,39 +154,42 @@ std::vector<Panel> spherePanels(double radiusM, double centreHeightM, int count)
     return panels;
 }
 
-double panelPotentialIntegral(const Panel& panel, double r, double z, const Ground& ground, bool ownMidpoint)
+namespace {
+
+// The integrals over each panel seen through the images from each panel's midpoint, summed with
+// the images' signs; the charge itself (the unshifted image) takes the log-singular rule on its own panel.
+Eigen::MatrixXd integralsThrough(const std::vector<Panel>& panels, const std::vector<Image>& through)
 {
-    // A charge at height z between grounded planes at 0 and H has images of the same sign at
-    // z + 2nH and of opposite sign at -z + 2nH for every integer n; without a ceiling only n = 0.
-    double total = ownMidpoint ? ownPanelIntegral(panel) : panelIntegral(panel, r, z);
-    if (!ground.floor) return total;
-    total -= panelIntegral(shifted(panel, 0, true), r, z);
-    if (!ground.ceilingM) return total;
-    constexpr int kMaxPairs = 1000;
-    constexpr double kRelativeTolerance = 1e-7; // a further pair no longer moves the entry
-    const double period = 2 * *ground.ceilingM;
-    for (int n = 1; n <= kMaxPairs; ++n) {
-        double term = 0;
-        for (const double shift : {n * period, -n * period})
-            term += panelIntegral(shifted(panel, shift, false), r, z) - panelIntegral(shifted(panel, shift, true), r, z);
-        total += term;
-        if (std::abs(term) < kRelativeTolerance * std::abs(total)) break;
+    const auto count = static_cast<Eigen::Index>(panels.size());
+    Eigen::MatrixXd sum = Eigen::MatrixXd::Zero(count, count);
+    for (Eigen::Index i = 0; i < count; ++i) {
+        const Panel& at = panels[static_cast<std::size_t>(i)];
+        for (Eigen::Index j = 0; j < count; ++j) {
+            const Panel& source = panels[static_cast<std::size_t>(j)];
+            for (const Image& image : through) {
+                const bool own = i == j && image.shiftM == 0 && !image.reflected;
+                sum(i, j) += image.sign * (own ? ownPanelIntegral(source) : panelIntegral(image.of(source), at.midR(), at.midZ()));
+            }
+        }
     }
-    return total;
+    return sum;
 }
+
+} // namespace
 
 Eigen::MatrixXd potentialMatrix(const std::vector<Panel>& panels, const Ground& ground)
 {
-    // phi_i = sum_j sigma_j / (pi eps0) integral over panel j of r_s K / rho ds.
-    const double scale = 1 / (std::numbers::pi * kEpsilon0);
-    const auto count = static_cast<Eigen::Index>(panels.size());
-    Eigen::MatrixXd a(count, count);
-    for (Eigen::Index i = 0; i < count; ++i) {
-        const Panel& at = panels[static_cast<std::size_t>(i)];
-        for (Eigen::Index j = 0; j < count; ++j)
-            a(i, j) = scale * panelPotentialIntegral(panels[static_cast<std::size_t>(j)], at.midR(), at.midZ(), ground, i == j);
+    // phi_i = sum_j sigma_j / (pi eps0) integral over panel j of r_s K / rho ds. The ceiling's images
+    // join pair by pair until a pair no longer moves the matrix (about a dozen pairs).
+    constexpr int kMaxPairs = 200;
+    constexpr double kRelativeTolerance = 1e-7;
+    Eigen::MatrixXd a = integralsThrough(panels, images(Ground{ground.floor, std::nullopt}, 0));
+    for (int n = 1; ground.ceilingM && n <= kMaxPairs; ++n) {
+        const Eigen::MatrixXd pair = integralsThrough(panels, ceilingPair(*ground.ceilingM, n));
+        a += pair;
+        if (pair.cwiseAbs().maxCoeff() < kRelativeTolerance * a.cwiseAbs().maxCoeff()) break;
     }
-    return a;
+    return a / (std::numbers::pi * kEpsilon0);
 }
 
 Eigen::MatrixXd nodeCapacitance(const std::vector<Panel>& panels, const Eigen::PartialPivLU<Eigen::MatrixXd>& potential,
