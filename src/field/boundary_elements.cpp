@@ -42,9 +42,9 @@ double ringGreen(double rs, double zs, double r, double z)
     const double dz = z - zs;
     const double sum = rs + r;
     const double difference = rs - r;
-    const double rhoSquared = sum * sum + dz * dz;
-    const double complement = std::max((difference * difference + dz * dz) / rhoSquared, kSmallestComplement);
-    return ellipticKFromComplement(complement) / std::sqrt(rhoSquared);
+    const double inverseRhoSquared = 1 / (sum * sum + dz * dz);
+    const double complement = std::max((difference * difference + dz * dz) * inverseRhoSquared, kSmallestComplement);
+    return ellipticKFromComplement(complement) * std::sqrt(inverseRhoSquared);
 }
 
 double panelIntegral(const Panel& panel, double r, double z)
