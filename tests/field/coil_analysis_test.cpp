@@ -109,13 +109,14 @@ TEST(CoilAnalysis, FarRingCouplesLikeTwoDipoles)
 TEST(CoilAnalysis, DoublingTheDiscretisationMovesTheFrequenciesLittle)
 {
     // The default cuts are meant to be within 0.1 % of converged; 0.2 % leaves room for both runs' error.
-    // The 3/4-wave mode has a third of the segments per node-to-antinode: 0.5 % for it.
+    // The 3/4-wave mode has a third of the segments per node-to-antinode: 0.5 % for it. (k comes from
+    // rings and the sheet's exact formulas and does not depend on these cuts.)
     for (const TopLoadShape shape : {TopLoadShape::Toroid, TopLoadShape::Sphere}) {
         CoilModel coil = startCoil(shape);
         if (shape == TopLoadShape::Sphere) coil.sphereRadiusM = 0.15;
         const Analysis coarse = analyse(coil);
         const Analysis fine = analyse(coil, Discretisation{80, 64, 80, 40});
-        for (const auto member : {&Analysis::bareFrequencyKhz, &Analysis::loadedFrequencyKhz, &Analysis::coupling})
+        for (const auto member : {&Analysis::bareFrequencyKhz, &Analysis::loadedFrequencyKhz})
             EXPECT_NEAR(valueOf(coarse.*member), valueOf(fine.*member), 0.002 * valueOf(fine.*member));
         EXPECT_NEAR(valueOf(coarse.bareThreeQuarterKhz), valueOf(fine.bareThreeQuarterKhz),
                     0.005 * valueOf(fine.bareThreeQuarterKhz));
