@@ -205,6 +205,9 @@ TEST(CoilAnalysis, DegenerateGeometriesTakeAwayOnlyTheirFigures)
              m.primaryInsideDiameterM = m.secondaryRadiusM;
              m.primaryHeightM = 0.2;
          }, coupling},
+        {"primary wound past the vertical, through the axis", [](CoilModel& m) { m.primaryAngleRadians = 3; },
+         {&Analysis::primaryInductanceUh, &Analysis::mutualInductanceUh, &Analysis::coupling,
+          &Analysis::primaryHeightForTargetKInches, &Analysis::tankCapacitanceUf, &Analysis::streamerTankCapacitanceUf}},
         {"target k out of reach", [](CoilModel& m) { m.targetK = 0.9; }, {&Analysis::primaryHeightForTargetKInches}},
         {"negative streamer", [](CoilModel& m) { m.streamerLengthM = -1; },
          {&Analysis::streamerFrequencyKhz, &Analysis::streamerTankCapacitanceUf}},
