@@ -205,7 +205,10 @@ TEST(CoilAnalysis, DegenerateGeometriesTakeAwayOnlyTheirFigures)
              m.primaryInsideDiameterM = m.secondaryRadiusM;
              m.primaryHeightM = 0.2;
          }, coupling},
-        {"primary wound past the vertical, through the axis", [](CoilModel& m) { m.primaryAngleRadians = 3; },
+        {"small primary wound past the vertical, through the axis", [](CoilModel& m) {
+             m.primaryAngleRadians = 3;
+             m.primaryInsideDiameterM = 0.05;
+         },
          {&Analysis::primaryInductanceUh, &Analysis::mutualInductanceUh, &Analysis::coupling,
           &Analysis::primaryHeightForTargetKInches, &Analysis::tankCapacitanceUf, &Analysis::streamerTankCapacitanceUf}},
         {"target k out of reach", [](CoilModel& m) { m.targetK = 0.9; }, {&Analysis::primaryHeightForTargetKInches}},
