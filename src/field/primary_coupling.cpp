@@ -29,7 +29,7 @@ std::vector<Ring> primaryRings(const CoilModel& model)
     // Turn k (0 the innermost) at s_k = d/2 + k (d + s) along the winding's slope at angle A:
     // r_k = Din/2 + s_k cos A + (d/2) sin A, z_k = b + zp + s_k sin A.
     std::vector<Ring> rings;
-    if (!(model.primaryTurns > 0) || !std::isfinite(model.primaryTurns)) return rings;
+    if (!(model.primaryTurns > 0 && model.primaryTurns <= kMaxPrimaryTurns)) return rings;
     const double wire = model.primaryWireDiameterM;
     const double pitch = wire + model.primarySpacingM;
     const double angle = model.primaryAngleRadians;

@@ -193,6 +193,9 @@ TEST(CoilAnalysis, DegenerateGeometriesTakeAwayOnlyTheirFigures)
                                                  &Analysis::streamerTankCapacitanceUf};
     const std::vector<Figure Analysis::*> coupling{&Analysis::mutualInductanceUh, &Analysis::coupling,
                                                    &Analysis::primaryHeightForTargetKInches};
+    const std::vector<Figure Analysis::*> primary{&Analysis::primaryInductanceUh, &Analysis::mutualInductanceUh,
+                                                  &Analysis::coupling, &Analysis::primaryHeightForTargetKInches,
+                                                  &Analysis::tankCapacitanceUf, &Analysis::streamerTankCapacitanceUf};
     const Case cases[] = {
         {"ceiling below the top load", [](CoilModel& m) { m.ceilingM = m.secondaryBottomM + m.secondaryHeightM + 0.05; }, loaded},
         {"toroid tube wider than its ring", [](CoilModel& m) { m.ringDiameterM = m.tubeDiameterM / 2; }, loaded},
@@ -209,8 +212,8 @@ TEST(CoilAnalysis, DegenerateGeometriesTakeAwayOnlyTheirFigures)
              m.primaryAngleRadians = 3;
              m.primaryInsideDiameterM = 0.05;
          },
-         {&Analysis::primaryInductanceUh, &Analysis::mutualInductanceUh, &Analysis::coupling,
-          &Analysis::primaryHeightForTargetKInches, &Analysis::tankCapacitanceUf, &Analysis::streamerTankCapacitanceUf}},
+         primary},
+        {"a typed primary of 1e12 turns", [](CoilModel& m) { m.primaryTurns = 1e12; }, primary},
         {"target k out of reach", [](CoilModel& m) { m.targetK = 0.9; }, {&Analysis::primaryHeightForTargetKInches}},
         {"negative streamer", [](CoilModel& m) { m.streamerLengthM = -1; },
          {&Analysis::streamerFrequencyKhz, &Analysis::streamerTankCapacitanceUf}},
