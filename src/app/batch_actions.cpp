@@ -1,4 +1,5 @@
 #include "batch_actions.h"
+#include "batch_analysis.h"
 #include "batch_files.h"
 #include "batch_report.h"
 #include "batch_stepping.h"
@@ -96,6 +97,8 @@ constexpr BatchAction kActions[] = {
     {"--reference", nullptr, noArgument, printReferenceList},
     {"--report", nullptr, checkReport, printReportLines},
     {"--netlist", "K", checkNetlistModel, printNetlist},
+    {"--geometry", "NAME=VALUE", checkGeometry, runGeometry},
+    {"--analysis", nullptr, noArgument, printAnalysis},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel},
 #endif
