@@ -1,0 +1,86 @@
+#include "field/model_checks.h"
+
+#include "field/primary_coupling.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace qv::field {
+namespace {
+
+bool allPositive(std::initializer_list<double> values)
+{
+    for (const double v : values)
+        if (!(v > 0) || !std::isfinite(v)) return false;
+    return true;
+}
+
+bool allNonNegative(std::initializer_list<double> values)
+{
+    for (const double v : values)
+        if (!(v >= 0) || !std::isfinite(v)) return false;
+    return true;
+}
+
+// Enough panels for the method's accuracy, few enough that a matrix stays in memory and time.
+bool reasonableCount(int count) { return count >= 4 && count <= 1000; }
+
+std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
+{
+    if (!allPositive({model.secondaryRadiusM, model.secondaryHeightM, model.secondaryTurns}))
+        return "The secondary's diameter, length and turns must be above zero";
+    if (!allNonNegative({model.secondaryBottomM})) return "The winding's bottom is below the floor";
+    if (model.ceilingM && !(*model.ceilingM > model.secondaryBottomM + model.secondaryHeightM))
+        return "The ceiling is below the winding's top";
+    if (!reasonableCount(cuts.windingPanels) || !reasonableCount(cuts.torusPanels) ||
+        !reasonableCount(cuts.spherePanels) || !reasonableCount(cuts.windingSegments))
+        return "Each panel and segment count must lie between 4 and 1000";
+    return {};
+}
+
+std::string topLoadProblem(const CoilModel& model)
+{
+    double topM = 0; // the top load's highest point
+    const double base = model.secondaryBottomM + model.secondaryHeightM + model.clearanceM;
+    switch (model.topLoad) {
+    case TopLoadShape::None:
+        return {};
+    case TopLoadShape::Toroid:
+        if (!allPositive({model.tubeDiameterM, model.ringDiameterM - model.tubeDiameterM}))
+            return "The toroid's tube diameter must be above zero and below its ring diameter";
+        topM = base + model.tubeDiameterM;
+        break;
+    case TopLoadShape::Sphere:
+        if (!allPositive({model.sphereRadiusM})) return "The sphere's radius must be above zero";
+        topM = base + 2 * model.sphereRadiusM;
+        break;
+    }
+    if (!allNonNegative({model.clearanceM})) return "The top load reaches down into the winding";
+    if (model.ceilingM && !(topM < *model.ceilingM)) return "The top load reaches the ceiling";
+    return {};
+}
+
+std::string primaryProblem(const CoilModel& model)
+{
+    if (!allPositive({model.primaryWireDiameterM, model.primaryTurns}) ||
+        !allNonNegative({model.primaryInsideDiameterM, model.primarySpacingM}))
+        return "The primary's wire and turns must be above zero, its diameter and spacing not below zero";
+    if (!std::isfinite(model.primaryAngleRadians) || !std::isfinite(model.primaryHeightM))
+        return "The primary's angle and height must be numbers";
+    return {};
+}
+
+} // namespace
+
+ModelProblems modelProblems(const CoilModel& model, const Discretisation& cuts)
+{
+    ModelProblems problems;
+    problems.secondary = secondaryProblem(model, cuts);
+    problems.topLoad = topLoadProblem(model);
+    problems.primary = primaryProblem(model);
+    if (problems.primary.empty()) problems.coupling = primaryPlacementProblem(model).value_or("");
+    if (!allNonNegative({model.streamerLengthM})) problems.streamer = "The streamer length cannot be negative";
+    return problems;
+}
+
+} // namespace qv::field
