@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace qv {
 namespace {
@@ -57,9 +58,11 @@ bool sameModel(const field::CoilModel& a, const field::CoilModel& b)
                        [&](double field::CoilModel::*number) { return a.*number == b.*number; });
 }
 
+} // namespace
+
 // The half-plane the drawing shows: the widest part with room round it, from the floor to the
 // ceiling or a little above the top load.
-AnalysisRequest drawingRequest(const field::CoilModel& m, std::uint64_t generation)
+AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation)
 {
     double widestM = std::max(m.secondaryRadiusM, m.primaryWireDiameterM);
     for (const field::Ring& ring : field::primaryRings(m)) widestM = std::max(widestM, ring.radiusM + m.primaryWireDiameterM);
@@ -82,8 +85,6 @@ AnalysisRequest drawingRequest(const field::CoilModel& m, std::uint64_t generati
     request.rows = std::clamp(static_cast<int>(rows), kMinPotentialRows, kMaxPotentialRows);
     return request;
 }
-
-} // namespace
 
 field::CoilModel currentCoilModel(const Calculator& calc)
 {
@@ -174,7 +175,7 @@ void TCoilAnalysisDlg::follow()
     const field::CoilModel model = currentCoilModel(calc_);
     if (!requestedModel_ || !sameModel(*requestedModel_, model)) {
         requestedModel_ = model;
-        worker_->request(drawingRequest(model, ++requested_));
+        worker_->request(analysisRequest(model, ++requested_));
         status_->setText(tr("Solving the field..."));
     }
     showFigures();
@@ -222,9 +223,16 @@ void TCoilAnalysisDlg::showSolution(const std::shared_ptr<const AnalysisSolution
     showFigures();
 }
 
+// The table is rebuilt only when a figure in it changed, so an idle window costs the pass nothing.
 void TCoilAnalysisDlg::showFigures()
 {
-    const QString html = figuresHtml(calc_, solution_ ? &solution_->analysis : nullptr);
+    const ClassicFigures classic = classicFigures(calc_);
+    // Compared bit for bit: a figure that is not a number stays "unchanged" from pass to pass.
+    const bool sameClassic = shownClassic_ && std::memcmp(shownClassic_->data(), classic.data(), sizeof classic) == 0;
+    if (sameClassic && tableGeneration_ == shown_) return;
+    shownClassic_ = classic;
+    tableGeneration_ = shown_;
+    const QString html = figuresHtml(classic, solution_ ? &solution_->analysis : nullptr);
     if (html == shownFiguresHtml_) return;
     shownFiguresHtml_ = html;
     figures_->setHtml(html);

@@ -6,6 +6,7 @@
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
 #include "ui/analysis/analysis_worker.h"
+#include "ui/analysis/coil_figures.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +29,8 @@ inline constexpr const char* kCoilAnalysisCaption = "Coil Analysis";
 
 // The coil and its surroundings as the main window's design stands.
 field::CoilModel currentCoilModel(const Calculator& calc);
+// The solution the window asks for: the figures and the potential over the drawing's view.
+AnalysisRequest analysisRequest(const field::CoilModel& model, std::uint64_t generation);
 
 class TCoilAnalysisDlg : public QWidget {
     Q_OBJECT
@@ -66,6 +69,8 @@ private:
     QLabel* status_ = nullptr;
     CrossSectionView* drawing_ = nullptr;
     QString shownFiguresHtml_;
+    std::optional<ClassicFigures> shownClassic_;
+    std::uint64_t tableGeneration_ = 0;
     std::optional<Surroundings> shownSurroundings_;
     std::optional<field::CoilModel> requestedModel_;
     std::shared_ptr<const AnalysisSolution> solution_;

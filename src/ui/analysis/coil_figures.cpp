@@ -20,7 +20,7 @@ struct ComparedRow {
 
 // The classic figures are the sheets': Wheeler's inductance, Medhurst's self-capacitance, the top
 // load's capacitance as if alone in space (as the Secondary Coil sheet uses it), Wheeler's primary.
-const ComparedRow kComparedRows[] = {
+const ComparedRow kComparedRows[kComparedFigureCount] = {
     {"Secondary inductance", "mH", [](const Calculator& c) { return c.secondary.inductanceMh; },
      &field::Analysis::secondaryInductanceMh, "%1.3f"},
     {"Self-capacitance", "pF", [](const Calculator& c) { return c.secondary.selfCapacitancePf; },
@@ -82,14 +82,23 @@ QString row(const QString& caption, const QString& unit, const QString& classic,
 
 } // namespace
 
-QString figuresHtml(const Calculator& calc, const field::Analysis* analysis)
+ClassicFigures classicFigures(const Calculator& calc)
+{
+    ClassicFigures figures{};
+    for (std::size_t i = 0; i < kComparedFigureCount; ++i) figures[i] = kComparedRows[i].classic(calc);
+    return figures;
+}
+
+QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis)
 {
     QString html = "<table cellspacing='0' cellpadding='3'>";
     html += "<tr><th></th><th></th><th align='right' style='white-space:nowrap'>" + QObject::tr("Classic figure") +
             "</th><th align='right' style='white-space:nowrap'>" + QObject::tr("Coil as it stands") + "</th></tr>";
-    for (const ComparedRow& r : kComparedRows)
-        html += row(QObject::tr(r.caption), r.unit, classicCell(r.classic(calc), r.format),
+    for (std::size_t i = 0; i < kComparedFigureCount; ++i) {
+        const ComparedRow& r = kComparedRows[i];
+        html += row(QObject::tr(r.caption), r.unit, classicCell(classic[i], r.format),
                     solvedCell(analysis, r.solved, r.format));
+    }
     html += "<tr><th align='left' colspan='4'><br>" + QObject::tr("From the field solution only") + "</th></tr>";
     for (const SolvedRow& r : kSolvedRows)
         html += row(QObject::tr(r.caption), r.unit, QString(), solvedCell(analysis, r.solved, r.format));

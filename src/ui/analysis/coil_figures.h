@@ -8,11 +8,19 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <cstddef>
+
 namespace qv {
 
 struct Calculator;
 
+// The sheets' figures the table sets beside the field solution's, in table order.
+inline constexpr std::size_t kComparedFigureCount = 7;
+using ClassicFigures = std::array<double, kComparedFigureCount>;
+ClassicFigures classicFigures(const Calculator& calc);
+
 // analysis is null while the first solution is still running.
-QString figuresHtml(const Calculator& calc, const field::Analysis* analysis);
+QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis);
 
 } // namespace qv

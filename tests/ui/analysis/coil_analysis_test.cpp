@@ -160,7 +160,8 @@ private slots:
         // No top load on the coil and a target k no primary height reaches.
         calc().form.setChecked(OptionId::TopLoadCheck, false);
         calc().design.surroundings.targetK = 0.95;
-        // A classic figure the sheets could not compute.
+        // A classic figure the sheets could not compute (no pass may overwrite it meanwhile).
+        stopTimer(calc());
         calc().secondary.selfCapacitancePf = std::numeric_limits<double>::quiet_NaN();
         openAndSolve();
         const QString shown = dlg->figuresText();
