@@ -4,6 +4,7 @@
 
 #include "core/surroundings_inputs.h"
 #include "main_page.h"
+#include "ui/analysis/analysis_worker.h"
 #include "ui/analysis/coil_analysis_dlg.h"
 #include "ui/analysis/cross_section_view.h"
 #include "ui/analysis/equipotentials.h"
@@ -14,7 +15,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
 #include <limits>
 #include <memory>
 
@@ -195,6 +200,39 @@ private slots:
         const QSize wanted = dlg->sizeHint().expandedTo(dlg->minimumSizeHint());
         QVERIFY2(wanted.width() <= 1366 && wanted.height() <= 700,
                  qPrintable(QString("%1x%2").arg(wanted.width()).arg(wanted.height())));
+    }
+
+    void aWorkerBusyWithOneSolutionKeepsOnlyTheNewestRequest()
+    {
+        // The first solution is held in its delivery while ten more requests arrive, as when a
+        // spin arrow is held: only the newest of them is solved next.
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool firstEntered = false;
+        bool released = false;
+        std::vector<std::uint64_t> delivered;
+        AnalysisWorker worker([&](AnalysisSolution solution) {
+            std::unique_lock lock(mutex);
+            delivered.push_back(solution.generation);
+            firstEntered = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return released; });
+        });
+        const field::CoilModel model = currentCoilModel(calc());
+        worker.request(analysisRequest(model, 1));
+        {
+            std::unique_lock lock(mutex);
+            QVERIFY(changed.wait_for(lock, std::chrono::milliseconds(kSolutionWaitMs), [&] { return firstEntered; }));
+        }
+        for (std::uint64_t generation = 2; generation <= 11; ++generation) worker.request(analysisRequest(model, generation));
+        {
+            const std::lock_guard lock(mutex);
+            released = true;
+        }
+        changed.notify_all();
+        QTRY_VERIFY_WITH_TIMEOUT([&] { const std::lock_guard lock(mutex); return delivered.size() == 2; }(), kSolutionWaitMs);
+        const std::lock_guard lock(mutex);
+        QCOMPARE(delivered, (std::vector<std::uint64_t>{1, 11}));
     }
 
     void equipotentialsOfAUniformFieldAreLevelLines()
