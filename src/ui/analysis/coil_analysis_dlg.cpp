@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace qv {
 namespace {
@@ -118,8 +117,10 @@ TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
     connect(&followTimer_, &QTimer::timeout, this, &TCoilAnalysisDlg::follow);
     worker_ = std::make_unique<AnalysisWorker>([this](AnalysisSolution solved) {
         auto shared = std::make_shared<const AnalysisSolution>(std::move(solved));
-        // Back on the window's thread; dropped if the window has gone meanwhile.
-        QMetaObject::invokeMethod(this, [this, shared] { showSolution(shared); }, Qt::QueuedConnection);
+        // Back on the window's thread; dropped if the window has gone meanwhile. The posted event
+        // owns the call, which the analyser cannot see.
+        QMetaObject::invokeMethod(this, [this, shared] { showSolution(shared); }, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+                                  Qt::QueuedConnection);
     });
 }
 
@@ -227,8 +228,9 @@ void TCoilAnalysisDlg::showSolution(const std::shared_ptr<const AnalysisSolution
 void TCoilAnalysisDlg::showFigures()
 {
     const ClassicFigures classic = classicFigures(calc_);
-    // Compared bit for bit: a figure that is not a number stays "unchanged" from pass to pass.
-    const bool sameClassic = shownClassic_ && std::memcmp(shownClassic_->data(), classic.data(), sizeof classic) == 0;
+    // A figure that is not a number stays "unchanged" from pass to pass.
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    const bool sameClassic = shownClassic_ && std::equal(classic.begin(), classic.end(), shownClassic_->begin(), same);
     if (sameClassic && tableGeneration_ == shown_) return;
     shownClassic_ = classic;
     tableGeneration_ = shown_;
