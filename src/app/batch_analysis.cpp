@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
+#include "io/analysis_model.h"
 
 #include <cmath>
 #include <ostream>
@@ -21,16 +22,6 @@ GeometryAssignment splitGeometry(const std::string& argument)
     const auto equals = argument.find('=');
     if (equals == std::string::npos) return {argument, {}};
     return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
-}
-
-field::TopLoadShape fieldShape(TopLoadPlacement placement)
-{
-    switch (placement) {
-    case TopLoadPlacement::Toroid: return field::TopLoadShape::Toroid;
-    case TopLoadPlacement::Sphere: return field::TopLoadShape::Sphere;
-    case TopLoadPlacement::None: break;
-    }
-    return field::TopLoadShape::None;
 }
 
 // The printed names are read by scripts and tests; they never change.
@@ -80,8 +71,7 @@ bool runGeometry(Calculator& calc, const std::string& argument, std::ostream&)
 
 bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
 {
-    const field::Analysis analysis =
-        field::analyse(field::coilModel(calc.design, fieldShape(topLoadPlacement(calc.form))));
+    const field::Analysis analysis = field::analyse(currentCoilModel(calc));
     const auto precision = out.precision(kPrintedDigits);
     for (const auto& [name, figure] : kPrintedFigures) {
         const field::Figure& shown = analysis.*figure;

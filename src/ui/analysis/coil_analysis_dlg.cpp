@@ -28,16 +28,6 @@ constexpr int kMaxPotentialRows = 160;
 constexpr int kMinPotentialRows = 20;
 constexpr int kInputWidthChars = 9;
 
-field::TopLoadShape fieldShape(TopLoadPlacement placement)
-{
-    switch (placement) {
-    case TopLoadPlacement::Toroid: return field::TopLoadShape::Toroid;
-    case TopLoadPlacement::Sphere: return field::TopLoadShape::Sphere;
-    case TopLoadPlacement::None: break;
-    }
-    return field::TopLoadShape::None;
-}
-
 // Every number the solution reads: a change in any of them asks for a new solution.
 constexpr double field::CoilModel::*kModelNumbers[] = {
     &field::CoilModel::secondaryRadiusM,      &field::CoilModel::secondaryBottomM,
@@ -83,11 +73,6 @@ AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generat
     const double rows = cellM > 0 ? request.viewHeightM / cellM + 1 : kMinPotentialRows;
     request.rows = std::clamp(static_cast<int>(rows), kMinPotentialRows, kMaxPotentialRows);
     return request;
-}
-
-field::CoilModel currentCoilModel(const Calculator& calc)
-{
-    return field::coilModel(calc.design, fieldShape(topLoadPlacement(calc.form)));
 }
 
 TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)

@@ -5,6 +5,7 @@
 
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
+#include "io/analysis_model.h"
 #include "ui/analysis/analysis_worker.h"
 #include "ui/analysis/coil_figures.h"
 
@@ -27,8 +28,6 @@ class CrossSectionView;
 
 inline constexpr const char* kCoilAnalysisCaption = "Coil Analysis";
 
-// The coil and its surroundings as the main window's design stands.
-field::CoilModel currentCoilModel(const Calculator& calc);
 // The solution the window asks for: the figures and the potential over the drawing's view.
 AnalysisRequest analysisRequest(const field::CoilModel& model, std::uint64_t generation);
 
