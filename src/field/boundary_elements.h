@@ -47,12 +47,10 @@ struct Image {
     bool reflected;
     Panel of(const Panel& panel) const;
 };
-// The floor's image and the first pairs of the ceiling's series (the charge itself first).
+// The n-th pair of the ceiling's images (n >= 1), four charges in all.
+std::vector<Image> ceilingPair(double ceilingM, int n);
+// The charge itself, the floor's image and the first pairs of the ceiling's series.
 std::vector<Image> images(const Ground& ground, int ceilingPairs);
-
-// 4 pi eps0 times the potential at (r, z) of a unit surface charge density on the panel and its
-// images, in metres. The panel's own midpoint takes the log-singular quadrature.
-double panelPotentialIntegral(const Panel& panel, double r, double z, const Ground& ground, bool ownMidpoint = false);
 
 // A(i, j): the potential (V) at panel i's midpoint of a unit density (C/m^2) on panel j.
 Eigen::MatrixXd potentialMatrix(const std::vector<Panel>& panels, const Ground& ground);

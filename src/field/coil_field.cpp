@@ -48,6 +48,21 @@ struct Secondary {
     std::optional<WindingModes> streamer;
 };
 
+// An expected streamer adds its capacitance at the top node of the loaded coil.
+void analyseStreamer(const CoilModel& model, const std::string& problem, Eigen::MatrixXd loadedC,
+                     const Eigen::MatrixXd& inductance, Secondary& secondary, Analysis& out)
+{
+    if (!problem.empty()) {
+        out.streamerFrequencyKhz = none(problem);
+        return;
+    }
+    const Eigen::Index top = loadedC.rows() - 1;
+    loadedC(top, top) += kStreamerFaradsPerMetre * model.streamerLengthM;
+    secondary.streamer = windingModes(loadedC, inductance, 1);
+    out.streamerFrequencyKhz = secondary.streamer ? value(secondary.streamer->frequenciesHz[0] * kKiloPerUnit)
+                                                  : none(kNotConverged);
+}
+
 // Every figure of the secondary: the bare modes first, then with the top load and with streamers.
 void analyseSecondary(const CoilModel& model, const Discretisation& cuts, const ModelProblems& problems,
                       Secondary& secondary, Analysis& out)
@@ -73,7 +88,7 @@ void analyseSecondary(const CoilModel& model, const Discretisation& cuts, const 
             *f = none(problems.topLoad);
         return;
     }
-    Eigen::MatrixXd loadedC = withTopLoad ? field.loadedCapacitanceF() : field.bareCapacitanceF();
+    const Eigen::MatrixXd loadedC = withTopLoad ? field.loadedCapacitanceF() : field.bareCapacitanceF();
     secondary.loaded = withTopLoad ? windingModes(loadedC, inductance, 1) : bare;
     if (!secondary.loaded) {
         out.loadedFrequencyKhz = out.topLoadInPlacePf = none(kNotConverged);
@@ -84,15 +99,7 @@ void analyseSecondary(const CoilModel& model, const Discretisation& cuts, const 
     // The top load's capacitance as it stands: what it adds to the lumped equivalent at the top.
     out.topLoadInPlacePf = value((1 / angularSquared(f1) - 1 / angularSquared(bare->frequenciesHz[0])) / ls * kPicoPerUnit);
 
-    if (!problems.streamer.empty()) {
-        out.streamerFrequencyKhz = none(problems.streamer);
-        return;
-    }
-    const Eigen::Index top = loadedC.rows() - 1;
-    loadedC(top, top) += kStreamerFaradsPerMetre * model.streamerLengthM;
-    secondary.streamer = windingModes(loadedC, inductance, 1);
-    out.streamerFrequencyKhz = secondary.streamer ? value(secondary.streamer->frequenciesHz[0] * kKiloPerUnit)
-                                                  : none(kNotConverged);
+    analyseStreamer(model, problems.streamer, loadedC, inductance, secondary, out);
 }
 
 void analysePrimary(const CoilModel& model, const ModelProblems& problems, const Secondary& secondary, Analysis& out)

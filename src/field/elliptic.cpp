@@ -10,8 +10,10 @@ CompleteElliptic completeElliptic(double m)
 {
     // Gauss's AGM: a0 = 1, b0 = sqrt(1 - m), c0^2 = m; K = pi / (2 a_N) and
     // E = K (1 - sum 2^(n-1) c_n^2).
-    constexpr int kMaxSteps = 40; // quadratic convergence: a dozen steps reach rounding for m1 > 1e-300
-    constexpr double kTolerance = 1e-16;
+    // Quadratic convergence: once a and b agree to 1e-15 their mean is the limit to rounding, and a
+    // dozen steps get there from any m1 above 1e-300. (A tolerance of one rounding step might never be met.)
+    constexpr int kMaxSteps = 40;
+    constexpr double kTolerance = 1e-15;
     double a = 1;
     double b = std::sqrt(1 - m);
     double weight = 0.5;

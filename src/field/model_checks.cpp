@@ -65,8 +65,12 @@ std::string primaryProblem(const CoilModel& model)
     if (!allPositive({model.primaryWireDiameterM, model.primaryTurns}) ||
         !allNonNegative({model.primaryInsideDiameterM, model.primarySpacingM}))
         return "The primary's wire and turns must be above zero, its diameter and spacing not below zero";
+    if (model.primaryTurns > kMaxPrimaryTurns) return "The primary has more turns than the field solution takes (1000)";
     if (!std::isfinite(model.primaryAngleRadians) || !std::isfinite(model.primaryHeightM))
         return "The primary's angle and height must be numbers";
+    // An angle past the vertical winds the turns inwards, through the axis.
+    for (const Ring& ring : primaryRings(model))
+        if (!(ring.radiusM > model.primaryWireDiameterM / 2)) return "A primary turn reaches the coil's axis";
     return {};
 }
 

@@ -141,6 +141,28 @@ std::string gridProblem(double rMaxM, double zMaxM, int columns, int rows)
     return {};
 }
 
+// The potential at every grid point outside the top load; NaN inside it.
+void fillGrid(const CoilModel& model, const SecondaryField& field, const Eigen::VectorXd& densities, PotentialMap& map)
+{
+    const ChargeTree tree(field.panels(), densities, 0, static_cast<int>(field.panels().size()));
+    const std::vector<Image> all = images(field.ground(), kCeilingPairs);
+    // potential = (1 / (4 pi eps0)) (2 / pi) sum q K / rho
+    const double scale = 1 / (2 * std::numbers::pi * std::numbers::pi * kEpsilon0);
+    map.potential.assign(static_cast<std::size_t>(map.columns) * static_cast<std::size_t>(map.rows),
+                         std::numeric_limits<double>::quiet_NaN());
+    for (int row = 0; row < map.rows; ++row) {
+        const double z = map.zMaxM * row / (map.rows - 1);
+        for (int column = 0; column < map.columns; ++column) {
+            const double r = map.rMaxM * column / (map.columns - 1);
+            if (insideTopLoad(model, r, z)) continue;
+            double sum = 0;
+            for (const Image& image : all) sum += tree.potential(r, z, image);
+            map.potential[static_cast<std::size_t>(row) * static_cast<std::size_t>(map.columns) +
+                          static_cast<std::size_t>(column)] = scale * sum;
+        }
+    }
+}
+
 } // namespace
 
 PotentialMap loadedPotential(const CoilModel& model, double rMaxM, double zMaxM, int columns, int rows,
@@ -164,32 +186,14 @@ PotentialMap loadedPotential(const CoilModel& model, double rMaxM, double zMaxM,
             map.status = "The field solution did not converge for this geometry";
             return map;
         }
-        map.windingVoltage.push_back(0);
-        map.windingVoltage.insert(map.windingVoltage.end(), modes->fundamentalVolts.begin(), modes->fundamentalVolts.end());
-
-        const Eigen::VectorXd densities = field.loadedDensities(modes->fundamentalVolts);
-        const auto panelCount = static_cast<int>(field.panels().size());
-        const ChargeTree tree(field.panels(), densities, 0, panelCount);
-        const std::vector<Image> all = images(field.ground(), kCeilingPairs);
-        // potential = (1 / (4 pi eps0)) (2 / pi) sum q K / rho
-        const double scale = 1 / (2 * std::numbers::pi * std::numbers::pi * kEpsilon0);
         map.rMaxM = rMaxM;
         map.zMaxM = zMaxM;
         map.columns = columns;
         map.rows = rows;
-        map.potential.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows),
-                             std::numeric_limits<double>::quiet_NaN());
-        for (int row = 0; row < rows; ++row) {
-            const double z = zMaxM * row / (rows - 1);
-            for (int column = 0; column < columns; ++column) {
-                const double r = rMaxM * column / (columns - 1);
-                if (insideTopLoad(model, r, z)) continue;
-                double sum = 0;
-                for (const Image& image : all) sum += tree.potential(r, z, image);
-                map.potential[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
-                              static_cast<std::size_t>(column)] = scale * sum;
-            }
-        }
+        map.windingVoltage.push_back(0);
+        map.windingVoltage.insert(map.windingVoltage.end(), modes->fundamentalVolts.begin(), modes->fundamentalVolts.end());
+
+        fillGrid(model, field, field.loadedDensities(modes->fundamentalVolts), map);
     } catch (const std::exception&) {
         map = PotentialMap{};
         map.status = "The field solution ran out of memory for this drawing";

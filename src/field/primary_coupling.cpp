@@ -29,7 +29,7 @@ std::vector<Ring> primaryRings(const CoilModel& model)
     // Turn k (0 the innermost) at s_k = d/2 + k (d + s) along the winding's slope at angle A:
     // r_k = Din/2 + s_k cos A + (d/2) sin A, z_k = b + zp + s_k sin A.
     std::vector<Ring> rings;
-    if (!(model.primaryTurns > 0) || !std::isfinite(model.primaryTurns)) return rings;
+    if (!(model.primaryTurns > 0 && model.primaryTurns <= kMaxPrimaryTurns)) return rings;
     const double wire = model.primaryWireDiameterM;
     const double pitch = wire + model.primarySpacingM;
     const double angle = model.primaryAngleRadians;
@@ -133,48 +133,55 @@ double couplingCoefficient(const CoilModel& model, double secondaryInductanceH)
 
 HeightSearch primaryHeightForTargetK(const CoilModel& model, double secondaryInductanceH)
 {
-    // Scan the winding's length for the first step where k reaches the target, then bisect in it.
-    // k rises as the primary climbs towards the winding's middle; the lowest height is the one a
-    // builder sets.
-    constexpr int kScanSteps = 16;
-    constexpr int kBisections = 20; // the winding's length / 2^20: a micron on a metre-long coil
+    // Scan the winding's length for the first step where k reaches the target, then close in on it by
+    // regula falsi (the Illinois variant: the side that stays has its excess halved). k rises as the
+    // primary climbs towards the winding's middle; the lowest height is the one a builder sets.
+    constexpr int kScanSteps = 8;
+    constexpr int kMaxRefinements = 60;
+    constexpr double kHeightTolerance = 1e-6; // of the winding's length: a micron on a metre-long coil
     const double target = model.targetK;
-    char text[160];
     if (!(target > 0 && target < 1)) return {std::nullopt, "The target k must lie between 0 and 1"};
     CoilModel placed = model;
     placed.primaryHeightM = 0;
     if (auto problem = primaryPlacementProblem(placed)) return {std::nullopt, *problem};
-    std::vector<Ring> rings = primaryRings(placed);
-    const double lp = primaryInductanceH(rings, model.primaryWireDiameterM);
-    const auto couplingAt = [&](double heightM) {
+    const double lp = primaryInductanceH(primaryRings(placed), model.primaryWireDiameterM);
+    const auto excess = [&](double heightM) {
         placed.primaryHeightM = heightM;
-        return primarySecondaryMutualH(primaryRings(placed), placed) / std::sqrt(lp * secondaryInductanceH);
+        return primarySecondaryMutualH(primaryRings(placed), placed) / std::sqrt(lp * secondaryInductanceH) - target;
     };
-    const double atBottom = couplingAt(0);
-    if (atBottom > target) {
-        std::snprintf(text, sizeof text, "At the winding's bottom the primary already couples k = %.3f", atBottom);
+    char text[160];
+    double below = 0;
+    double excessBelow = excess(0);
+    if (excessBelow > 0) {
+        std::snprintf(text, sizeof text, "At the winding's bottom the primary already couples k = %.3f", excessBelow + target);
         return {std::nullopt, text};
     }
-    double highest = atBottom;
-    double below = 0;
+    double highest = excessBelow;
     for (int step = 1; step <= kScanSteps; ++step) {
         double above = model.secondaryHeightM * step / kScanSteps;
-        const double k = couplingAt(above);
-        highest = std::max(highest, k);
-        if (k >= target) {
-            for (int i = 0; i < kBisections; ++i) {
-                const double middle = (below + above) / 2;
-                if (couplingAt(middle) >= target)
-                    above = middle;
-                else
-                    below = middle;
+        double excessAbove = excess(above);
+        highest = std::max(highest, excessAbove);
+        if (excessAbove >= 0) {
+            for (int i = 0; i < kMaxRefinements && above - below > kHeightTolerance * model.secondaryHeightM; ++i) {
+                const double guess = below - excessBelow * (above - below) / (excessAbove - excessBelow);
+                const double excessGuess = excess(guess);
+                if (excessGuess >= 0) {
+                    above = guess;
+                    excessAbove = excessGuess;
+                    excessBelow /= 2;
+                } else {
+                    below = guess;
+                    excessBelow = excessGuess;
+                    excessAbove /= 2;
+                }
             }
             return {(below + above) / 2, ""};
         }
         below = above;
+        excessBelow = excessAbove;
     }
     std::snprintf(text, sizeof text, "No primary height within the winding's length reaches k = %.3f (at most %.3f)",
-                  target, highest);
+                  target, highest + target);
     return {std::nullopt, text};
 }
 

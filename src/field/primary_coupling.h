@@ -9,6 +9,10 @@
 
 namespace qv::field {
 
+// More turns than any spark-gap primary has: beyond this the rings are not built (the sheets accept
+// any typed count, up to 1e12).
+inline constexpr double kMaxPrimaryTurns = 1000;
+
 // Maxwell's mutual inductance (H) of two coaxial circular filaments of radii r1, r2 (m), an axial
 // distance g (m) apart.
 double maxwellMutualH(double radius1M, double radius2M, double gapM);

@@ -45,6 +45,18 @@ TEST(Capacitance, SphereOverTheFloorFollowsTheImageSeries)
     }
 }
 
+TEST(Capacitance, SmallSphereMidwayBetweenFloorAndCeiling)
+{
+    // A charge midway between grounded planes 2d apart sees images of alternating sign whose
+    // potential sums to -q ln 2 / (4 pi eps0 d); for a sphere of radius a << d that gives
+    // C = 4 pi eps0 a / (1 - (a/d) ln 2), to (a/d)^3 = 1e-4 here. The floor alone would give
+    // 1 - a/(2d), 1 % away: 0.15 % catches a lost or mis-signed image family.
+    const double radius = 0.05, halfGap = 1.0;
+    const double exactPf = 4 * std::numbers::pi * kEpsilon0 * radius / (1 - radius / halfGap * std::log(2.0)) * 1e12;
+    const double computedPf = singleConductorPf(spherePanels(radius, halfGap, 40), Ground{true, 2 * halfGap});
+    EXPECT_NEAR(computedPf, exactPf, 0.0015 * exactPf);
+}
+
 TEST(Capacitance, IsolatedToriMatchTheExactTable)
 {
     // Overall diameter x tube diameter in inches, exact pF.
