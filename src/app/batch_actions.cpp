@@ -1,4 +1,5 @@
 #include "batch_actions.h"
+#include "batch_analysis.h"
 #include "batch_files.h"
 #include "batch_report.h"
 #include "batch_stepping.h"
@@ -126,6 +127,8 @@ constexpr BatchAction kActions[] = {
     {"--reference", nullptr, noArgument, printReferenceList, nullptr},
     {"--report", nullptr, checkReport, printReportLines, nullptr},
     {"--netlist", "K", checkNetlistModel, printNetlist, nullptr},
+    {"--geometry", "NAME=VALUE", checkGeometry, runGeometry, nullptr},
+    {"--analysis", nullptr, noArgument, printAnalysis, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
 #endif

@@ -7,6 +7,7 @@
 #include "main_page.h"
 #include "ui/netlist/netlist_window.h"
 #include "qt_file_chooser.h"
+#include "ui/analysis/coil_analysis_dlg.h"
 #include "ui/aux/about_box.h"
 #include "ui/aux/credits_box.h"
 #include "ui/aux/help_window.h"
@@ -52,12 +53,14 @@ int main(int argc, char* argv[])
     qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); }, &page);
     qv::TInchMMDlg converter(*calc.host, &page);
     qv::HelpWindow help(&page);
+    qv::TCoilAnalysisDlg analysis(calc, &page);
 
     page.setToolHooks({
         .about = [&about] { about.showAbout(); },
         .credits = [&credits] { credits.showCredits(); },
         .help = [&help] { help.showContents(); },
         .netlist = [&netlist] { showNotModal(netlist); },
+        .analysis = [&analysis] { analysis.showAnalysis(); },
         .converter = [&converter] { converter.showConverter(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });

@@ -6,6 +6,7 @@
 #include "io/file_bytes.h"
 #include "io/file_names.h"
 #include "io/file_command.h"
+#include "io/surroundings_records.h"
 
 #include <cmath>
 
@@ -137,6 +138,7 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
         calc.referenceList.push_back(referenceValueText(kPreviousVersionPfcPercent));
     }
     Parms_To_Vars(calc);
+    readSurroundingsRecords(calc);
     calc.form.statusPanels[0] = calc.designFileName;
     for (const FieldId id : kDesignInputFields) showVariable(calc, id);
     Update_T_C(calc);
@@ -185,7 +187,8 @@ bool saveDesignFile(Calculator& calc, const std::string& path)
     const std::string previousFirstLine = calc.referenceList.front();
     calc.designFileName = path;
     calc.referenceList.front() = path;
-    const std::string error = replaceModelFile(path, designFileText(calc.referenceList));
+    const std::string text = designFileText(withSurroundingsRecords(calc.referenceList, calc.design.surroundings));
+    const std::string error = replaceModelFile(path, text);
     if (error.empty()) return true;
     // The design is not in that file, so the list and the name keep pointing where it is.
     calc.designFileName = previousName;

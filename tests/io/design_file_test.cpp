@@ -36,6 +36,16 @@ const std::vector<std::string> kDefaultRecordLines = {
     "Primary Transformer PFC Rating (%)", "75.0000",
 };
 
+// The geometry records a save writes after the 18, for the start design's surroundings.
+const std::vector<std::string> kDefaultGeometryLines = {
+    "Secondary Winding Bottom Above Floor (IN)", "10.0000",
+    "Top Load Clearance Above Winding Top (IN)", " 0.0000",
+    "Primary Inner Turn Above Winding Bottom (IN)", " 0.0000",
+    "Grounded Ceiling Above Floor (IN) 0 = None", " 0.0000",
+    "Expected Streamer Length (IN)", " 0.0000",
+    "Target Coupling Coefficient k", " 0.1500",
+};
+
 // A file's lines: the saved path, then the records with one value line replaced if asked.
 std::vector<std::string> fileLines(std::size_t record = 0, const std::string& value = {})
 {
@@ -81,6 +91,7 @@ TEST(DesignFileSave, WritesTheListWithCrLfAfterEveryLineAndTakesThePath)
     std::vector<std::string> expected{path};
     expected.insert(expected.end(), kDefaultRecordLines.begin(), kDefaultRecordLines.end());
     expected[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // the top load the first pass computed
+    expected.insert(expected.end(), kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
     EXPECT_EQ(readBytes(path), crLfText(expected));
     EXPECT_EQ(s.calc.designFileName, path);
     EXPECT_EQ(s.calc.referenceList[0], path);
@@ -200,6 +211,8 @@ TEST(DesignFileOpen, LinesAfterTheLastRecordAreKeptAndSavedAgain)
     ASSERT_TRUE(saveDesignFile(s.calc, out));
     lines[0] = out;
     lines[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // recomputed by the top-load stage
+    // The geometry records go right after the 18; the kept lines follow them.
+    lines.insert(lines.begin() + kReferenceListLines, kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
     EXPECT_EQ(readBytes(out), crLfText(lines));
 }
 
@@ -307,6 +320,7 @@ TEST(DesignFileOpen, EightBitTextComesBackByteForByte)
     std::vector<std::string> lines = fileLines();
     lines[0] = path;
     lines[labelLine(5)] = "Durchmesser innen (Zoll) \xe4\xf6\xfc\xdf \xff\x80";
+    lines.insert(lines.end(), kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
     lines.push_back("\xb0\xb1\xb2 \x81\xfe");
     const std::string text = crLfText(lines);
     writeBytes(path, text);

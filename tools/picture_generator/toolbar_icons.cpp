@@ -105,6 +105,27 @@ void drawNetlist(QPainter& p)
     p.drawLine(QPointF(4.5, 12), QPointF(19.5, 12));
 }
 
+// The Coil Analysis: the coil's cross-section with its toroid, in the field's equipotential arcs.
+void drawAnalysis(QPainter& p)
+{
+    outlined(p, kPaper);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 19, 19), 2, 2);
+    p.setBrush(Qt::NoBrush);
+    const QColor arcs[] = {QColor(230, 90, 60), QColor(200, 120, 200), QColor(90, 130, 230)};
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(arcs[i], 1.1, Qt::SolidLine, Qt::RoundCap));
+        const double half = 4 + 2.1 * i;
+        p.drawArc(QRectF(12 - half, 9 - half * 0.7, 2 * half, 1.4 * half + 10), 0, 180 * 16);
+    }
+    outlined(p, QColor(196, 120, 60));
+    p.drawRect(QRectF(10, 9.5, 4, 10));
+    outlined(p, QColor(190, 196, 206));
+    p.drawEllipse(QPointF(9, 8.5), 1.8, 1.8);
+    p.drawEllipse(QPointF(15, 8.5), 1.8, 1.8);
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 19.5), QPointF(20, 19.5));
+}
+
 // The splash button: back to the start picture, a framed spark.
 void drawSplash(QPainter& p)
 {
@@ -151,7 +172,8 @@ struct ToolbarIcon {
 constexpr ToolbarIcon kIcons[] = {
     {"open", drawOpen},         {"save", drawSave},
     {"print", drawPrint},       {"about", drawAbout},
-    {"netlist", drawNetlist},   {"splash", drawSplash},
+    {"netlist", drawNetlist},   {"analysis", drawAnalysis},
+    {"splash", drawSplash},
     {"converter", drawConverter}, {"scratch_open", drawScratchOpen},
     {"scratch_save", drawScratchSave},
 };

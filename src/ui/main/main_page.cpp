@@ -176,6 +176,7 @@ void TMainPage::connectToolBar()
         {buttons_.credits, &TMainPage::BitBtn1Click},
         {buttons_.help, &TMainPage::BitBtn2Click},
         {buttons_.netlist, &TMainPage::SpeedButton1Click},
+        {buttons_.analysis, &TMainPage::CoilAnalysisButtonClick},
         {buttons_.splash, &TMainPage::SplashButtonClick},
         {buttons_.converter, &TMainPage::SpeedButton2Click},
         {buttons_.scratchOpen, &TMainPage::ScratchOpenButtonClick},

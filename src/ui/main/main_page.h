@@ -31,6 +31,7 @@ struct ToolHooks {
     std::function<void()> credits;
     std::function<void()> help;
     std::function<void()> netlist;
+    std::function<void()> analysis;
     std::function<void()> converter;
     std::function<void(Calculator&)> print;
 };
@@ -69,6 +70,7 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
     void SpeedButton1Click();
+    void CoilAnalysisButtonClick();
     void SpeedButton2Click();
     void ScratchOpenButtonClick();
     void SaveScratchSaveButtonClick();

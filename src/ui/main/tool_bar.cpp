@@ -55,6 +55,7 @@ ToolBarButtons fillToolBar(QToolBar* bar)
     b.help = addButton(bar, {"BitBtn2", "Help", "Help", "help-contents", ""});
     bar->addSeparator();
     b.netlist = addButton(bar, {"SpeedButton1", "", "PSpice", "", ":/icons/netlist.png"});
+    b.analysis = addButton(bar, {"CoilAnalysisButton", "", "Coil Analysis", "", ":/icons/analysis.png"});
     bar->addSeparator();
     b.splash = addButton(bar, {"SplashButton", "", "SplashScreen", "", ":/icons/splash.png"});
     addWideGap(bar);

@@ -14,6 +14,7 @@ struct ToolBarButtons {
     QToolButton* credits; // BitBtn1
     QToolButton* help;    // BitBtn2
     QToolButton* netlist; // SpeedButton1
+    QToolButton* analysis;
     QToolButton* splash;
     QToolButton* converter; // SpeedButton2
     QToolButton* scratchOpen;

@@ -1,0 +1,91 @@
+#include "core/surroundings_inputs.h"
+
+#include "core/calculator.h"
+#include "core/form.h"
+#include "core/number_parser.h"
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+constexpr double kSphereDiametersPerRadius = 2;
+
+std::string rejected(std::string_view why) { return std::string(kInvalidDataMessage) + ": " + std::string(why); }
+
+} // namespace
+
+const SurroundingsInput* surroundingsInputByName(std::string_view name)
+{
+    const auto found = std::find_if(kSurroundingsInputs.begin(), kSurroundingsInputs.end(),
+                                    [name](const SurroundingsInput& input) { return input.name == name; });
+    return found == kSurroundingsInputs.end() ? nullptr : &*found;
+}
+
+TopLoadPlacement topLoadPlacement(const Form& form)
+{
+    if (!form.checked(OptionId::TopLoadCheck)) return TopLoadPlacement::None;
+    return form.checked(OptionId::ToroidSelect) ? TopLoadPlacement::Toroid : TopLoadPlacement::Sphere;
+}
+
+double coilTopInches(const Design& design, TopLoadPlacement placement)
+{
+    const Surroundings& s = design.surroundings;
+    const double windingTopInches = s.baseHeightInches + design.secondaryLengthInches;
+    switch (placement) {
+    case TopLoadPlacement::Toroid:
+        return windingTopInches + s.clearanceInches + design.tubeDiameterInches;
+    case TopLoadPlacement::Sphere: // the first Topload C field holds the sphere's radius
+        return windingTopInches + s.clearanceInches + kSphereDiametersPerRadius * design.tubeDiameterInches;
+    case TopLoadPlacement::None:
+        break;
+    }
+    return windingTopInches;
+}
+
+std::string valueRejection(const SurroundingsInput& input, double value)
+{
+    const std::string caption(input.caption);
+    switch (input.rule) {
+    case SurroundingsRule::NotNegative:
+    case SurroundingsRule::Ceiling:
+        return value >= 0 ? std::string() : rejected(caption + " cannot be negative");
+    case SurroundingsRule::Fraction:
+        return value > 0 && value < 1 ? std::string() : rejected(caption + " must lie between 0 and 1");
+    }
+    return {};
+}
+
+std::string textRejection(const SurroundingsInput& input, std::string_view text)
+{
+    const ParseResult parsed = parseNumber(text);
+    if (!parsed.ok) return rejected(std::string(input.caption) + " needs a number");
+    return valueRejection(input, parsed.value);
+}
+
+std::string placementRejection(const Design& design, TopLoadPlacement placement)
+{
+    const double ceilingInches = design.surroundings.ceilingHeightInches;
+    const double topInches = coilTopInches(design, placement);
+    if (ceilingInches == 0 || ceilingInches > topInches) return {};
+    return rejected("the ceiling must be above the top of the coil and its top load (" +
+                    formatField(topInches, "%4.2f") + " in above the floor), or 0 for none");
+}
+
+SurroundingsEntry enterSurroundings(Design& design, TopLoadPlacement placement, const SurroundingsInput& input,
+                                    std::string_view text)
+{
+    if (std::string why = textRejection(input, text); !why.empty()) return {false, std::move(why)};
+    Design candidate = design;
+    candidate.surroundings.*input.value = parseNumber(text).value;
+    if (std::string why = placementRejection(candidate, placement); !why.empty()) return {false, std::move(why)};
+    design.surroundings = candidate.surroundings;
+    return {true, {}};
+}
+
+std::string surroundingsText(const Surroundings& surroundings, const SurroundingsInput& input)
+{
+    return formatField(surroundings.*input.value, input.format);
+}
+
+} // namespace qv

@@ -1,0 +1,81 @@
+#pragma once
+// The geometry inputs of the Coil Analysis: where the coil stands. One table gives each input's
+// name on the command line, its caption in the window, its label in the design file, the design
+// member it sets, the rule a value must meet and the format it is shown in; the window, the batch
+// front end and the design file all read it.
+
+#include "core/design.h"
+#include "core/format.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+struct Form;
+
+enum class SurroundingsRule : std::uint8_t {
+    NotNegative, // a height or length in inches, 0 allowed
+    Ceiling,     // 0 for none, else above the top load's top
+    Fraction,    // strictly between 0 and 1
+};
+
+struct SurroundingsInput {
+    std::string_view name;      // --geometry NAME=VALUE
+    std::string_view caption;   // the window's caption
+    std::string_view unit;      // "in", or empty for a plain number
+    std::string_view fileLabel; // the label line of its design-file record (at most 55 characters)
+    double Surroundings::*value;
+    SurroundingsRule rule;
+    Format format;
+};
+
+inline constexpr std::array<SurroundingsInput, 6> kSurroundingsInputs{{
+    {"base", "Winding bottom above floor", "in", "Secondary Winding Bottom Above Floor (IN)",
+     &Surroundings::baseHeightInches, SurroundingsRule::NotNegative, "%4.2f"},
+    {"clearance", "Top load above winding top", "in", "Top Load Clearance Above Winding Top (IN)",
+     &Surroundings::clearanceInches, SurroundingsRule::NotNegative, "%4.2f"},
+    {"primary", "Primary above winding bottom", "in", "Primary Inner Turn Above Winding Bottom (IN)",
+     &Surroundings::primaryHeightInches, SurroundingsRule::NotNegative, "%4.2f"},
+    {"ceiling", "Ceiling above floor (0: none)", "in", "Grounded Ceiling Above Floor (IN) 0 = None",
+     &Surroundings::ceilingHeightInches, SurroundingsRule::Ceiling, "%4.2f"},
+    {"streamer", "Expected streamer length", "in", "Expected Streamer Length (IN)",
+     &Surroundings::streamerLengthInches, SurroundingsRule::NotNegative, "%4.2f"},
+    {"targetk", "Target coupling k", "", "Target Coupling Coefficient k",
+     &Surroundings::targetK, SurroundingsRule::Fraction, "%4.3f"},
+}};
+
+// The input of that command-line name, or nullptr.
+const SurroundingsInput* surroundingsInputByName(std::string_view name);
+
+// Which top load stands on the coil: the Topload C sheet's shape, when the primary sheet's
+// W/Top Load C box says the top load is on.
+enum class TopLoadPlacement : std::uint8_t { None, Toroid, Sphere };
+TopLoadPlacement topLoadPlacement(const Form& form);
+
+// Height above the floor of the highest point of the coil and its top load, in inches.
+double coilTopInches(const Design& design, TopLoadPlacement placement);
+
+// Why a value cannot be taken on its own (a negative length, k outside (0, 1)), or empty.
+std::string valueRejection(const SurroundingsInput& input, double value);
+// Why a typed text cannot be taken on its own (not a number, or the value's own rule), or empty.
+std::string textRejection(const SurroundingsInput& input, std::string_view text);
+// Why the surroundings cannot stand with this design (a ceiling at or below the coil's top), or
+// empty.
+std::string placementRejection(const Design& design, TopLoadPlacement placement);
+
+// The acceptance of a typed geometry input: a good text is stored and true returned; a bad one
+// leaves the design as it was and the message says why.
+struct SurroundingsEntry {
+    bool taken = false;
+    std::string message;
+};
+SurroundingsEntry enterSurroundings(Design& design, TopLoadPlacement placement, const SurroundingsInput& input,
+                                    std::string_view text);
+
+// The input's value in its display format.
+std::string surroundingsText(const Surroundings& surroundings, const SurroundingsInput& input);
+
+} // namespace qv

@@ -1,0 +1,248 @@
+#include "ui/analysis/coil_analysis_dlg.h"
+
+#include "core/calculator.h"
+#include "ui/analysis/coil_figures.h"
+#include "ui/analysis/cross_section_view.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qv {
+namespace {
+
+constexpr int kFollowIntervalMs = 50; // the main window's pass
+constexpr double kViewRadiusMargin = 1.25;
+constexpr double kViewHeightMargin = 1.2;
+constexpr double kViewCeilingMargin = 1.04;
+constexpr int kPotentialColumns = 40;
+constexpr int kMaxPotentialRows = 160;
+constexpr int kMinPotentialRows = 20;
+constexpr int kInputWidthChars = 9;
+
+// Every number the solution reads: a change in any of them asks for a new solution.
+constexpr double field::CoilModel::*kModelNumbers[] = {
+    &field::CoilModel::secondaryRadiusM,      &field::CoilModel::secondaryBottomM,
+    &field::CoilModel::secondaryHeightM,      &field::CoilModel::secondaryTurns,
+    &field::CoilModel::tubeDiameterM,         &field::CoilModel::ringDiameterM,
+    &field::CoilModel::sphereRadiusM,         &field::CoilModel::clearanceM,
+    &field::CoilModel::primaryInsideDiameterM, &field::CoilModel::primaryWireDiameterM,
+    &field::CoilModel::primarySpacingM,       &field::CoilModel::primaryTurns,
+    &field::CoilModel::primaryAngleRadians,   &field::CoilModel::primaryHeightM,
+    &field::CoilModel::streamerLengthM,       &field::CoilModel::targetK,
+};
+
+bool sameModel(const field::CoilModel& a, const field::CoilModel& b)
+{
+    return a.topLoad == b.topLoad && a.ceilingM == b.ceilingM &&
+           std::all_of(std::begin(kModelNumbers), std::end(kModelNumbers),
+                       [&](double field::CoilModel::*number) { return a.*number == b.*number; });
+}
+
+} // namespace
+
+// The half-plane the drawing shows: the widest part with room round it, from the floor to the
+// ceiling or a little above the top load.
+AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation)
+{
+    double widestM = std::max(m.secondaryRadiusM, m.primaryWireDiameterM);
+    for (const field::Ring& ring : field::primaryRings(m)) widestM = std::max(widestM, ring.radiusM + m.primaryWireDiameterM);
+    double topM = m.secondaryBottomM + m.secondaryHeightM;
+    if (m.topLoad == field::TopLoadShape::Toroid) {
+        widestM = std::max(widestM, (m.ringDiameterM + m.tubeDiameterM) / 2);
+        topM += m.clearanceM + m.tubeDiameterM;
+    } else if (m.topLoad == field::TopLoadShape::Sphere) {
+        widestM = std::max(widestM, m.sphereRadiusM);
+        topM += m.clearanceM + 2 * m.sphereRadiusM;
+    }
+    AnalysisRequest request;
+    request.generation = generation;
+    request.model = m;
+    request.viewRadiusM = widestM * kViewRadiusMargin;
+    request.viewHeightM = m.ceilingM ? *m.ceilingM * kViewCeilingMargin : topM * kViewHeightMargin;
+    request.columns = kPotentialColumns;
+    const double cellM = request.viewRadiusM / (kPotentialColumns - 1);
+    const double rows = cellM > 0 ? request.viewHeightM / cellM + 1 : kMinPotentialRows;
+    request.rows = std::clamp(static_cast<int>(rows), kMinPotentialRows, kMaxPotentialRows);
+    return request;
+}
+
+TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
+    : QWidget(parent, Qt::Window), calc_(calc)
+{
+    setObjectName("CoilAnalysisDlg");
+    setWindowTitle(kCoilAnalysisCaption);
+
+    figures_ = new QTextBrowser(this);
+    figures_->setObjectName("Figures");
+    figures_->setOpenLinks(false);
+    status_ = new QLabel(this);
+    status_->setObjectName("Status");
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setWordWrap(true);
+    drawing_ = new CrossSectionView(this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildInputs());
+    left->addWidget(figures_, 1);
+    left->addWidget(status_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 3);
+    layout->addWidget(drawing_, 2);
+
+    followTimer_.setInterval(kFollowIntervalMs);
+    connect(&followTimer_, &QTimer::timeout, this, &TCoilAnalysisDlg::follow);
+    worker_ = std::make_unique<AnalysisWorker>([this](AnalysisSolution solved) {
+        auto shared = std::make_shared<const AnalysisSolution>(std::move(solved));
+        // Back on the window's thread; dropped if the window has gone meanwhile. The posted event
+        // owns the call, which the analyser cannot see.
+        QMetaObject::invokeMethod(this, [this, shared] { showSolution(shared); }, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+                                  Qt::QueuedConnection);
+    });
+}
+
+TCoilAnalysisDlg::~TCoilAnalysisDlg() = default;
+
+QWidget* TCoilAnalysisDlg::buildInputs()
+{
+    auto* box = new QGroupBox(tr("Where the coil stands"), this);
+    auto* grid = new QGridLayout(box);
+    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (std::size_t i = 0; i < kSurroundingsInputs.size(); ++i) {
+        const SurroundingsInput& input = kSurroundingsInputs[i];
+        const int row = static_cast<int>(i);
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(QString::fromUtf8(input.name.data(), static_cast<qsizetype>(input.name.size())));
+        edit->setMinimumWidth(digitWidth * kInputWidthChars);
+        edit->setAlignment(Qt::AlignRight);
+        auto* caption = new QLabel(QString::fromUtf8(input.caption.data(), static_cast<qsizetype>(input.caption.size())), box);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(input.unit.data(), static_cast<qsizetype>(input.unit.size())), box), row, 2);
+        connect(edit, &QLineEdit::editingFinished, this, [this, i] { enterInput(i); });
+        edits_[i] = edit;
+    }
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+void TCoilAnalysisDlg::showAnalysis()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TCoilAnalysisDlg::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    follow();
+    followTimer_.start();
+}
+
+void TCoilAnalysisDlg::hideEvent(QHideEvent* event)
+{
+    followTimer_.stop();
+    QWidget::hideEvent(event);
+}
+
+void TCoilAnalysisDlg::follow()
+{
+    syncInputs();
+    const field::CoilModel model = currentCoilModel(calc_);
+    if (!requestedModel_ || !sameModel(*requestedModel_, model)) {
+        requestedModel_ = model;
+        worker_->request(analysisRequest(model, ++requested_));
+        status_->setText(tr("Solving the field..."));
+    }
+    showFigures();
+}
+
+// A typed value is taken or refused as the main window's fields are: the field shows the value
+// the design holds before any message appears.
+void TCoilAnalysisDlg::enterInput(std::size_t index)
+{
+    QLineEdit* edit = edits_[index];
+    if (!edit->isModified()) return;
+    edit->setModified(false);
+    const SurroundingsInput& input = kSurroundingsInputs[index];
+    const SurroundingsEntry entry =
+        enterSurroundings(calc_.design, topLoadPlacement(calc_.form), input, edit->text().toStdString());
+    edit->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, input)));
+    shownSurroundings_ = calc_.design.surroundings;
+    if (!entry.taken) warn(calc_, entry.message);
+    follow();
+}
+
+// An opened design brings its own surroundings; a field the user is typing in is left alone.
+void TCoilAnalysisDlg::syncInputs()
+{
+    if (shownSurroundings_ == calc_.design.surroundings) return;
+    shownSurroundings_ = calc_.design.surroundings;
+    for (std::size_t i = 0; i < kSurroundingsInputs.size(); ++i) {
+        if (edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
+        edits_[i]->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, kSurroundingsInputs[i])));
+    }
+}
+
+void TCoilAnalysisDlg::showSolution(const std::shared_ptr<const AnalysisSolution>& solution)
+{
+    // A solution overtaken by a newer request waits for that one, unless nothing is shown yet.
+    if (solution->generation < shown_) return;
+    solution_ = solution;
+    shown_ = solution->generation;
+    drawing_->showSolution(*solution);
+    const bool current = shown_ == requested_;
+    const QString fieldStatus = QString::fromStdString(solution->analysis.status);
+    status_->setText(!current ? tr("Solving the field...")
+                     : solution->analysis.ok() ? tr("Field solution up to date.")
+                                               : tr("No field solution: %1").arg(fieldStatus));
+    showFigures();
+}
+
+// The table is rebuilt only when a figure in it changed, so an idle window costs the pass nothing.
+void TCoilAnalysisDlg::showFigures()
+{
+    const ClassicFigures classic = classicFigures(calc_);
+    // A figure that is not a number stays "unchanged" from pass to pass.
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    const bool sameClassic = shownClassic_ && std::equal(classic.begin(), classic.end(), shownClassic_->begin(), same);
+    if (sameClassic && tableGeneration_ == shown_) return;
+    shownClassic_ = classic;
+    tableGeneration_ = shown_;
+    const QString html = figuresHtml(classic, solution_ ? &solution_->analysis : nullptr);
+    if (html == shownFiguresHtml_) return;
+    shownFiguresHtml_ = html;
+    figures_->setHtml(html);
+    fitFiguresToTable();
+}
+
+// The whole table shows without scrolling: the browser grows to the table's width (its cells do
+// not wrap) and to the height of the text laid out at that width. A long reason can widen it.
+void TCoilAnalysisDlg::fitFiguresToTable()
+{
+    QTextDocument measured;
+    measured.setDefaultFont(figures_->document()->defaultFont());
+    measured.setDocumentMargin(figures_->document()->documentMargin());
+    measured.setHtml(shownFiguresHtml_);
+    measured.setTextWidth(1); // only the table's unbreakable cells decide the width
+    const double tableWidth = measured.idealWidth();
+    measured.setTextWidth(tableWidth);
+    const int frame = 2 * figures_->frameWidth();
+    const QSize wanted(static_cast<int>(std::ceil(tableWidth)) + frame, static_cast<int>(std::ceil(measured.size().height())) + frame);
+    const QSize now = figures_->minimumSize();
+    if (wanted.width() > now.width() || wanted.height() > now.height()) figures_->setMinimumSize(now.expandedTo(wanted));
+}
+
+QString TCoilAnalysisDlg::figuresText() const { return figures_->toPlainText(); }
+
+} // namespace qv

@@ -1,0 +1,260 @@
+// The Coil Analysis window beside the main window: opened from the tool bar, following the
+// design, refusing bad geometry with a message, never showing a number that is not one, and
+// drawing the coil to scale.
+
+#include "core/surroundings_inputs.h"
+#include "main_page.h"
+#include "ui/analysis/analysis_worker.h"
+#include "ui/analysis/coil_analysis_dlg.h"
+#include "ui/analysis/cross_section_view.h"
+#include "ui/analysis/equipotentials.h"
+#include "window_fixture.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+#include <limits>
+#include <memory>
+
+using namespace qv;
+
+namespace {
+constexpr int kSolutionWaitMs = 20000;
+constexpr double kMetresPerInch = 0.0254;
+} // namespace
+
+class CoilAnalysisTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMainPage> page;
+    std::unique_ptr<TCoilAnalysisDlg> dlg;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    Calculator& calc() { return page->calculator(); }
+    QLineEdit* edit(const char* name) { return dlg->findChild<QLineEdit*>(name); }
+    bool solved() const { return dlg->shownGeneration() == dlg->requestedGeneration() && dlg->shownGeneration() > 0; }
+    void type(const char* name, const QString& text)
+    {
+        QLineEdit* e = edit(name);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    void openAndSolve()
+    {
+        dlg->showAnalysis();
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+    }
+
+private slots:
+    void init()
+    {
+        page = std::make_unique<TMainPage>();
+        dlg = std::make_unique<TCoilAnalysisDlg>(page->calculator(), page.get());
+        ToolHooks hooks;
+        hooks.analysis = [this] { dlg->showAnalysis(); };
+        page->setToolHooks(std::move(hooks));
+        watchdog = std::make_unique<ModalWatchdog>();
+        page->show();
+        page->BeginButtonClick();
+        page->Main_Loop1();
+    }
+    void cleanup()
+    {
+        dlg.reset();
+        page.reset();
+        watchdog.reset();
+    }
+
+    void opensFromTheToolBarBesideTheMainWindow()
+    {
+        auto* bar = page->findChild<QToolBar*>("ToolBar");
+        const QList<QAction*> actions = bar->actions();
+        auto* button = page->findChild<QToolButton*>("CoilAnalysisButton");
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QString("Coil Analysis"));
+        QVERIFY(!button->icon().isNull());
+        // Right after the netlist button.
+        const auto* netlist = page->findChild<QToolButton*>("SpeedButton1");
+        int netlistIndex = -1;
+        int analysisIndex = -1;
+        for (int i = 0; i < actions.size(); ++i) {
+            if (bar->widgetForAction(actions[i]) == netlist) netlistIndex = i;
+            if (bar->widgetForAction(actions[i]) == button) analysisIndex = i;
+        }
+        QCOMPARE(analysisIndex, netlistIndex + 1);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(dlg->isVisible());
+        QVERIFY(dlg->isWindow());
+        QCOMPARE(dlg->windowModality(), Qt::NonModal);
+        QCOMPARE(dlg->windowTitle(), QString("Coil Analysis"));
+        QVERIFY(page->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+        QVERIFY(dlg->figuresText().contains("Coil as it stands"));
+        QCOMPARE(edit("base")->text(), QString("10.00"));
+        QCOMPARE(edit("targetk")->text(), QString("0.150"));
+        QVERIFY(watchdog->unexpected.isEmpty());
+    }
+
+    void followsTheDesignAndSolvesOnlyWhenItChanges()
+    {
+        openAndSolve();
+        const std::uint64_t before = dlg->requestedGeneration();
+        for (int i = 0; i < 5; ++i) {
+            page->Main_Loop1();
+            dlg->follow();
+        }
+        QCOMPARE(dlg->requestedGeneration(), before); // an idle design costs no solution
+
+        const QString shownBefore = dlg->figuresText();
+        calc().design.secondaryLengthInches = 40;
+        page->Main_Loop1();
+        dlg->follow();
+        QCOMPARE(dlg->requestedGeneration(), before + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+        QVERIFY(dlg->figuresText() != shownBefore);
+
+        // Taking the top load off the coil is a change of its own.
+        calc().form.setChecked(OptionId::TopLoadCheck, false);
+        dlg->follow();
+        QCOMPARE(dlg->requestedGeneration(), before + 2);
+
+        // A design opened meanwhile brings its surroundings into the fields.
+        calc().design.surroundings.baseHeightInches = 30;
+        dlg->follow();
+        QCOMPARE(edit("base")->text(), QString("30.00"));
+        QCOMPARE(dlg->requestedGeneration(), before + 3);
+    }
+
+    void badGeometryIsRefusedWithAMessageAndTheLastValueKept()
+    {
+        openAndSolve();
+        type("base", "abc");
+        QCOMPARE(edit("base")->text(), QString("10.00"));
+        type("clearance", "-2");
+        QCOMPARE(edit("clearance")->text(), QString("0.00"));
+        type("targetk", "1.2");
+        QCOMPARE(edit("targetk")->text(), QString("0.150"));
+        type("ceiling", "60"); // the start design's toroid reaches 63 in
+        QCOMPARE(edit("ceiling")->text(), QString("0.00"));
+        QCOMPARE(watchdog->messages.size(), 4);
+        for (const QString& message : watchdog->messages) QVERIFY2(message.startsWith("Invalid Data Entered"), qPrintable(message));
+        QVERIFY(watchdog->messages[3].contains("63.00"));
+        QCOMPARE(calc().design.surroundings, Surroundings{});
+
+        const std::uint64_t before = dlg->requestedGeneration();
+        type("ceiling", "96");
+        QCOMPARE(edit("ceiling")->text(), QString("96.00"));
+        QCOMPARE(calc().design.surroundings.ceilingHeightInches, 96.0);
+        QCOMPARE(dlg->requestedGeneration(), before + 1);
+        QCOMPARE(watchdog->messages.size(), 4);
+    }
+
+    void noFigureShowsANumberThatIsNotOne()
+    {
+        // No top load on the coil and a target k no primary height reaches.
+        calc().form.setChecked(OptionId::TopLoadCheck, false);
+        calc().design.surroundings.targetK = 0.95;
+        // A classic figure the sheets could not compute (no pass may overwrite it meanwhile).
+        stopTimer(calc());
+        calc().secondary.selfCapacitancePf = std::numeric_limits<double>::quiet_NaN();
+        openAndSolve();
+        const QString shown = dlg->figuresText();
+        for (const char* bad : {"nan", "inf", "----"}) QVERIFY2(!shown.contains(bad, Qt::CaseInsensitive), qPrintable(shown));
+        QVERIFY(shown.contains("no value on the sheets"));
+    }
+
+    void drawsTheCoilToScale()
+    {
+        dlg->resize(900, 620);
+        openAndSolve();
+        const auto* drawing = dlg->findChild<CrossSectionView*>("CrossSection");
+        QVERIFY(drawing);
+        const Design& d = calc().design;
+        const QRectF coil = drawing->secondaryRect();
+        const double ppm = drawing->pixelsPerMetre();
+        QVERIFY(ppm > 0);
+        // One scale both ways: the drawn winding has the coil's own proportions.
+        QVERIFY(std::abs(coil.width() / coil.height() - d.secondaryDiameterInches / d.secondaryLengthInches) < 0.01);
+        QVERIFY(std::abs(coil.height() - d.secondaryLengthInches * kMetresPerInch * ppm) < 0.5);
+        // The winding's bottom stands its height above the floor, the drawing area's bottom edge.
+        const QRectF area = drawing->drawingArea();
+        QVERIFY(std::abs(area.bottom() - coil.bottom() - d.surroundings.baseHeightInches * kMetresPerInch * ppm) < 0.5);
+        QVERIFY(area.contains(coil));
+        QVERIFY(drawing->rect().contains(area.toRect()));
+    }
+
+    void theWindowFitsASmallScreen()
+    {
+        dlg->showAnalysis();
+        const QSize wanted = dlg->sizeHint().expandedTo(dlg->minimumSizeHint());
+        QVERIFY2(wanted.width() <= 1366 && wanted.height() <= 700,
+                 qPrintable(QString("%1x%2").arg(wanted.width()).arg(wanted.height())));
+    }
+
+    void aWorkerBusyWithOneSolutionKeepsOnlyTheNewestRequest()
+    {
+        // The first solution is held in its delivery while ten more requests arrive, as when a
+        // spin arrow is held: only the newest of them is solved next.
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool firstEntered = false;
+        bool released = false;
+        std::vector<std::uint64_t> delivered;
+        AnalysisWorker worker([&](AnalysisSolution solution) {
+            std::unique_lock lock(mutex);
+            delivered.push_back(solution.generation);
+            firstEntered = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return released; });
+        });
+        const field::CoilModel model = currentCoilModel(calc());
+        worker.request(analysisRequest(model, 1));
+        {
+            std::unique_lock lock(mutex);
+            QVERIFY(changed.wait_for(lock, std::chrono::milliseconds(kSolutionWaitMs), [&] { return firstEntered; }));
+        }
+        for (std::uint64_t generation = 2; generation <= 11; ++generation) worker.request(analysisRequest(model, generation));
+        {
+            const std::lock_guard lock(mutex);
+            released = true;
+        }
+        changed.notify_all();
+        QTRY_VERIFY_WITH_TIMEOUT([&] { const std::lock_guard lock(mutex); return delivered.size() == 2; }(), kSolutionWaitMs);
+        const std::lock_guard lock(mutex);
+        QCOMPARE(delivered, (std::vector<std::uint64_t>{1, 11}));
+    }
+
+    void equipotentialsOfAUniformFieldAreLevelLines()
+    {
+        // Potential rising linearly from the floor: the half-way line is level, at half height,
+        // and runs the width of the grid; cells inside a conductor hold no line.
+        field::PotentialMap map{.rMaxM = 2, .zMaxM = 4, .columns = 5, .rows = 9, .potential = {}, .windingVoltage = {}, .status = "ok"};
+        for (int row = 0; row < map.rows; ++row)
+            for (int column = 0; column < map.columns; ++column) map.potential.push_back(row / 8.0);
+        const double half[] = {0.5 + 1e-9};
+        double lengthM = 0;
+        for (const EquipotentialSegment& s : equipotentialSegments(map, half)) {
+            QVERIFY(std::abs(s.z0M - 2) < 1e-6 && std::abs(s.z1M - 2) < 1e-6);
+            lengthM += std::abs(s.r1M - s.r0M);
+        }
+        QVERIFY(std::abs(lengthM - 2) < 1e-9);
+        map.potential[4 * 5 + 2] = std::numeric_limits<double>::quiet_NaN();
+        lengthM = 0;
+        for (const EquipotentialSegment& s : equipotentialSegments(map, half)) lengthM += std::abs(s.r1M - s.r0M);
+        QVERIFY(std::abs(lengthM - 1) < 1e-9); // the two cells beside the point are left out
+    }
+};
+
+QTEST_MAIN(CoilAnalysisTest)
+#include "coil_analysis_test.moc"
