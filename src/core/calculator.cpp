@@ -1,6 +1,7 @@
 #include "core/calculator.h"
 
 #include "calc/stages.h"
+#include "core/entry_detail.h"
 #include "core/format.h"
 #include "core/number_parser.h"
 
@@ -36,11 +37,11 @@ constexpr const char* kStartScratchPad =
     "- no matter what I do. AMEN";
 
 // Inputs the form leaves writable until their first edit ends, and results it leaves writable
-// (their typed text is never read). Every other field starts read-only.
+// (their typed text is never read). Every other field starts read-only, among them the spark
+// gap's stepped quantities: text typed there would show a value the calculation never uses.
 constexpr FieldId kInitiallyWritable[] = {
     FieldId::TCEdit3, FieldId::TCEdit6, FieldId::TCEdit7, FieldId::TOCEdit1, FieldId::TOCEdit2,
-    FieldId::SEEdit14, FieldId::SGEdit1, FieldId::SGEdit2, FieldId::SGEdit3, FieldId::SGEdit4,
-    FieldId::SGEdit5, FieldId::SGEdit7, FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
+    FieldId::SEEdit14, FieldId::SGEdit1, FieldId::PREdit10, FieldId::PREdit11, FieldId::TCEdit5,
     FieldId::SEEdit15, FieldId::SEEdit16, FieldId::TOCEdit3, FieldId::TOCEdit4, FieldId::SGEdit6,
     FieldId::SGEdit8};
 
@@ -143,6 +144,11 @@ void replaceScratchPad(Calculator& calc, std::string text)
 
 void warn(Calculator& calc, std::string_view text) { calc.host->warning(text); }
 
+void warn(Calculator& calc, std::string_view text, std::string_view detail)
+{
+    calc.host->warningWithDetail(text, detail);
+}
+
 void startTimer(Calculator& calc)
 {
     calc.timerRunning = true;
@@ -196,7 +202,7 @@ bool acceptInput(Calculator& calc, FieldId id)
     }
     // Restore first: passes that run while the box is open find the mark cleared.
     calc.form.write(id, formatField(variable, input.restore));
-    warn(calc, kInvalidDataMessage);
+    warn(calc, kInvalidDataMessage, invalidEntryDetail(input, calc.form.field(id).text));
     return false;
 }
 

@@ -35,6 +35,7 @@ FieldEdit* addField(QWidget* parent, const char* name, QRect where)
     auto* edit = new FieldEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(where);
+    edit->setDesignedWidth(where.width());
     return edit;
 }
 
@@ -73,13 +74,10 @@ void addRow(QWidget* sheet, Column column, int y, const Row& row)
 {
     int x = column.x;
     if (*row.caption || row.captionName)
-        addLabel(sheet, row.caption, QRect(x, y, column.captionWidth, kRowHeight), row.captionName);
+        addLabel(sheet, row.caption, QRect(x, y, column.captionWidth - kCaptionGap, kRowHeight), row.captionName);
     x += column.captionWidth;
-    // A result without a unit (the LC products) takes the unit's room: its values run longer.
-    const bool unitless = !row.unit && !row.spin;
-    const int fieldWidth = unitless ? kWideFieldWidth : kFieldWidth;
-    addField(sheet, row.field, QRect(x, y, fieldWidth, kRowHeight));
-    x += fieldWidth;
+    addField(sheet, row.field, QRect(x, y, kFieldWidth, kRowHeight));
+    x += kFieldWidth;
     if (row.spin) {
         addSpin(sheet, row.spin, QPoint(x, y));
         x += SpinControl::kWidth;
