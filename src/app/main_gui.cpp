@@ -1,6 +1,7 @@
 // The calculator's window program: the main window and the windows its tool bar opens, each
-// created once at start and hidden until shown. Closing the main window ends the program at once,
-// without asking whether the design should be saved.
+// created once at start and hidden until shown. The other windows are top-level windows of their
+// own that the user can put behind the calculator; closing the main window ends the program
+// once it has asked about unsaved work.
 
 #include "main_page.h"
 #include "netlist/netlist_window.h"
@@ -10,18 +11,18 @@
 #include "ui/aux/help_window.h"
 #include "ui/aux/inch_mm_dialog.h"
 #include "ui/aux/report_printer.h"
+#include "ui/aux/window_placement.h"
 
 #include <QApplication>
 #include <QIcon>
 
 namespace {
 
-// Brings a window that is already open to the front rather than opening a second one.
-void showNotModal(QWidget& window)
+// An auxiliary window that does not keep the program running once the main window has closed.
+qv::WindowPlacement* placed(QWidget& window, const char* name, QWidget& mainWindow)
 {
-    window.show();
-    window.raise();
-    window.activateWindow();
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+    return new qv::WindowPlacement(window, name, &mainWindow);
 }
 
 } // namespace
@@ -29,25 +30,31 @@ void showNotModal(QWidget& window)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Quorvane");
-    QApplication::setApplicationDisplayName("Quorvane");
+    qv::setSettingsIdentity();
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
 
     qv::TMainPage page;
     qv::Calculator& calc = page.calculator();
     qv::TAboutBox about(&page);
-    qv::TCreditsBox credits(&page);
+    qv::TCreditsBox credits;
     qv::QtFileChooser netlistDialogs(&page);
-    qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); }, &page);
-    qv::TInchMMDlg converter(*calc.host, &page);
-    qv::HelpWindow help(&page);
+    qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); });
+    qv::TInchMMDlg converter(*calc.host);
+    qv::HelpWindow help;
+    qv::WindowPlacement* creditsPlace = placed(credits, "credits", page);
+    qv::WindowPlacement* helpPlace = placed(help, "help", page);
+    qv::WindowPlacement* netlistPlace = placed(netlist, "netlist", page);
+    qv::WindowPlacement* converterPlace = placed(converter, "converter", page);
 
     page.setToolHooks({
         .about = [&about] { about.showAbout(); },
-        .credits = [&credits] { credits.showCredits(); },
-        .help = [&help] { help.showContents(); },
-        .netlist = [&netlist] { showNotModal(netlist); },
-        .converter = [&converter] { converter.showConverter(); },
+        .credits = [creditsPlace] { creditsPlace->show(); },
+        .help = [&help, helpPlace] {
+            helpPlace->show();
+            help.showContents();
+        },
+        .netlist = [netlistPlace] { netlistPlace->show(); },
+        .converter = [converterPlace] { converterPlace->show(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });
     page.show();

@@ -1,6 +1,8 @@
 #include "qt_file_chooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace qv {
 
@@ -20,6 +22,13 @@ QStringList qtNameFilters(std::string_view filter)
     return filters;
 }
 
+QString filterSuffix(const QString& nameFilter, const QString& fallback)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ ;*?)]+)"));
+    const QRegularExpressionMatch match = firstPattern.match(nameFilter);
+    return match.hasMatch() ? match.captured(1) : fallback;
+}
+
 std::optional<std::string> QtFileChooser::chooseFileToOpen(const FileDialogSpec& dialog) { return choose(dialog, false); }
 
 std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec& dialog) { return choose(dialog, true); }
@@ -32,9 +41,19 @@ std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, 
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(qtNameFilters(request.filter));
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    if (!request.initialName.empty()) dialog.selectFile(QString::fromLocal8Bit(request.initialName.c_str()));
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    // The extension follows the chosen filter: a netlist saved under the netlist filter gets
+    // ".cir", so the simulator's dialog lists it. The filter of the preset name comes first.
+    const QString fallback = QString::fromStdString(request.defaultExtension);
+    const QString initialName = QString::fromLocal8Bit(request.initialName.c_str());
+    const QString initialSuffix = QFileInfo(initialName).suffix();
+    for (const QString& filter : filters)
+        if (!initialSuffix.isEmpty() && filterSuffix(filter, {}) == initialSuffix) dialog.selectNameFilter(filter);
+    dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter(), fallback));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, fallback](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter, fallback)); });
+    if (!initialName.isEmpty()) dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
 }

@@ -16,6 +16,10 @@ namespace qv {
 // does on the platform the notation comes from.
 QStringList qtNameFilters(std::string_view filter);
 
+// The extension a name filter gives a name typed without one: "cir" for "Netlist (*.cir)";
+// fallback for a filter that matches every name.
+QString filterSuffix(const QString& nameFilter, const QString& fallback);
+
 class QtFileChooser : public FileChooser {
 public:
     explicit QtFileChooser(QWidget* parent) : parent_(parent) {}
