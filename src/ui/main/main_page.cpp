@@ -265,6 +265,8 @@ void TMainPage::keyPressEvent(QKeyEvent* event)
 void TMainPage::Main_Loop1()
 {
     qv::Main_Loop1(calc_);
+    if (startDesignPending_) saved_.takeDesign(calc_);
+    startDesignPending_ = false;
     refreshView();
 }
 

@@ -127,6 +127,9 @@ private:
     MessageBoxQuestion closeQuestion_{this};
     UnsavedWorkQuestion* question_ = &closeQuestion_;
     SavedState saved_;
+    // The first pass completes the start design (the top load's capacitance, the break rate);
+    // what it leaves is the design as started.
+    bool startDesignPending_ = true;
     bool syncing_ = false;
     bool resyncWanted_ = false;
 };

@@ -114,7 +114,10 @@ bool TMainPage::runFileCommand(bool (*command)(Calculator&, FileChooser&), bool 
     ShowingChooser chooser(*chooser_, *this);
     bool done = false;
     act([&] { done = command(calc_, chooser) && chooser.chosen(); });
-    if (done && design) saved_.takeDesign(calc_);
+    if (done && design) {
+        saved_.takeDesign(calc_);
+        startDesignPending_ = false;
+    }
     if (done && !design) saved_.takeScratchPad(calc_);
     return done;
 }
