@@ -46,7 +46,11 @@ QRect placeBeside(const QRect& anchor, const QSize& frameSize, const QRect& scre
             if (!candidate.intersects(anchor)) return candidate;
         }
     }
-    return keptInside(QRect(anchor.topLeft() + QPoint(2 * kSpacingPixels, 2 * kSpacingPixels), frameSize), screen);
+    // No room beside it: flush with the screen's edge on the side with more room, so the window
+    // covers as little of the main window as it can.
+    const bool rightHasMore = screen.right() - anchor.right() >= anchor.left() - screen.left();
+    const int x = rightHasMore ? screen.right() + 1 - frameSize.width() : screen.left();
+    return keptInside(QRect(QPoint(x, anchor.top()), frameSize), screen);
 }
 
 QSize fittedSize(const QSize& wanted, const QSize& minimum, const QSize& room)
@@ -79,6 +83,8 @@ void WindowPlacement::place()
     const QScreen* screen = anchor_->screen();
     if (!screen) return;
     // The frame is not known before the first showing; the anchor's tells its thickness.
+    // A window never resized takes its layout's size at its first showing; it is needed now.
+    if (!window_.testAttribute(Qt::WA_Resized)) window_.adjustSize();
     const QSize frameExtra = anchor_->frameGeometry().size() - anchor_->size();
     const QRect available = screen->availableGeometry();
     window_.resize(fittedSize(window_.size(), window_.minimumSizeHint(), available.size() - frameExtra));

@@ -21,8 +21,8 @@ void setSettingsIdentity();
 // The group of the settings that holds the windows' places.
 inline constexpr const char* kWindowSettingsGroup = "windows";
 
-// A window frame of the given size next to anchor (right, else left, else below, else
-// overlapping), kept inside screen.
+// A window frame of the given size next to anchor (right, else left, else below; else flush
+// with the screen's edge on the roomier side), kept inside screen.
 QRect placeBeside(const QRect& anchor, const QSize& frameSize, const QRect& screen);
 
 // The window's size cut down to the room the screen has, never below its minimum.
