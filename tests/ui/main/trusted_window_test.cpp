@@ -3,6 +3,7 @@
 
 #include "core/reference_list.h"
 #include "field_edit.h"
+#include "io/scratch_file.h"
 #include "main_page.h"
 #include "qt_file_chooser.h"
 #include "sheet_widgets.h"
@@ -10,7 +11,9 @@
 #include "unsaved_work.h"
 #include "window_fixture.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
@@ -419,6 +422,32 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    // In the real dialog: a name typed without extension under the netlist filter gets ".cir".
+    void netlistFilterSavesACirFile()
+    {
+        watchdog.reset(); // this test answers the dialog itself
+        QtFileChooser dialogs(page.get());
+        const QString typed = dir.filePath("coil");
+        QTimer::singleShot(200, this, [typed] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            const int netlist = types->findText("PSpice Circuit Netlist (*.cir)");
+            types->setCurrentIndex(netlist);
+            // What the list sends when the user picks an entry.
+            emit types->activated(netlist);
+            emit types->textActivated(types->itemText(netlist));
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        Calculator& calc = page->calculator();
+        const auto chosen = dialogs.chooseFileToSave(scratchSaveDialog(calc));
+        watchdog = std::make_unique<ModalWatchdog>();
+        QVERIFY(chosen.has_value());
+        QCOMPARE(QString::fromStdString(*chosen), typed + ".cir");
     }
 
     void saveDialogExtensionFollowsTheFilter_data()
