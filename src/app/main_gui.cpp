@@ -1,6 +1,7 @@
 // The calculator's window program: the main window and the windows its tool bar opens, each
-// created once at start and hidden until shown. Closing the main window ends the program at once,
-// without asking whether the design should be saved.
+// created once at start and hidden until shown. The other windows are top-level windows of their
+// own that the user can put behind the calculator; closing the main window ends the program
+// once it has asked about unsaved work.
 
 #include "app/gui_command_line.h"
 #include "core/version.h"
@@ -13,6 +14,7 @@
 #include "ui/aux/help_window.h"
 #include "ui/aux/inch_mm_dialog.h"
 #include "ui/aux/report_printer.h"
+#include "ui/aux/window_placement.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,12 +24,11 @@
 
 namespace {
 
-// Brings a window that is already open to the front rather than opening a second one.
-void showNotModal(QWidget& window)
+// An auxiliary window that does not keep the program running once the main window has closed.
+qv::WindowPlacement* placed(QWidget& window, const char* name, QWidget& mainWindow)
 {
-    window.show();
-    window.raise();
-    window.activateWindow();
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+    return new qv::WindowPlacement(window, name, &mainWindow);
 }
 
 } // namespace
@@ -38,30 +39,36 @@ int main(int argc, char* argv[])
     const auto request = qv::parseStartArguments(qv::commandArguments(argc, argv));
     if (request.action != qv::StartAction::Run) return qv::answerStartRequest(request, std::cout, std::cerr);
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("Quorvane");
-    QApplication::setApplicationName("Quorvane");
+    qv::setSettingsIdentity();
     QApplication::setApplicationVersion(qv::kProgramVersion);
     QGuiApplication::setDesktopFileName("io.github.quorvane.Quorvane"); // the installed desktop entry
-    QApplication::setApplicationDisplayName("Quorvane");
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
 
     qv::TMainPage page;
     qv::Calculator& calc = page.calculator();
     qv::TAboutBox about(&page);
-    qv::TCreditsBox credits(&page);
+    qv::TCreditsBox credits;
     qv::QtFileChooser netlistDialogs(&page);
-    qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); }, &page);
-    qv::TInchMMDlg converter(*calc.host, &page);
-    qv::HelpWindow help(&page);
-    qv::TCoilAnalysisDlg analysis(calc, &page);
+    qv::TPSpiceDlg netlist(calc, netlistDialogs, [&page] { page.refreshView(); });
+    qv::TInchMMDlg converter(*calc.host);
+    qv::HelpWindow help;
+    qv::TCoilAnalysisDlg analysis(calc);
+    qv::WindowPlacement* creditsPlace = placed(credits, "credits", page);
+    qv::WindowPlacement* helpPlace = placed(help, "help", page);
+    qv::WindowPlacement* netlistPlace = placed(netlist, "netlist", page);
+    qv::WindowPlacement* analysisPlace = placed(analysis, "analysis", page);
+    qv::WindowPlacement* converterPlace = placed(converter, "converter", page);
 
     page.setToolHooks({
         .about = [&about] { about.showAbout(); },
-        .credits = [&credits] { credits.showCredits(); },
-        .help = [&help] { help.showContents(); },
-        .netlist = [&netlist] { showNotModal(netlist); },
-        .analysis = [&analysis] { analysis.showAnalysis(); },
-        .converter = [&converter] { converter.showConverter(); },
+        .credits = [creditsPlace] { creditsPlace->show(); },
+        .help = [&help, helpPlace] {
+            helpPlace->show();
+            help.showContents();
+        },
+        .netlist = [netlistPlace] { netlistPlace->show(); },
+        .analysis = [analysisPlace] { analysisPlace->show(); },
+        .converter = [converterPlace] { converterPlace->show(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });
     page.show();

@@ -1,5 +1,6 @@
 #include "core/calculator.h"
 
+#include "core/entry_detail.h"
 #include "core/format.h"
 #include "core/number_parser.h"
 #include "core/units.h"
@@ -125,6 +126,11 @@ void replaceScratchPad(Calculator& calc, std::string text)
 
 void warn(Calculator& calc, std::string_view text) { calc.host->warning(text); }
 
+void warn(Calculator& calc, std::string_view text, std::string_view detail)
+{
+    calc.host->warningWithDetail(text, detail);
+}
+
 void startTimer(Calculator& calc)
 {
     calc.timerRunning = true;
@@ -159,7 +165,7 @@ bool acceptInput(Calculator& calc, FieldId id)
     }
     // Restore first: passes that run while the box is open find the mark cleared.
     calc.form.write(id, formatField(variable, input.restoreFormat()));
-    warn(calc, kInvalidDataMessage);
+    warn(calc, kInvalidDataMessage, invalidEntryDetail(input, calc.form.field(id).text));
     return false;
 }
 

@@ -49,6 +49,8 @@ void replaceScratchPad(Calculator& calc, std::string text);
 
 // Shows a warning box. While it is open no recalculation pass starts (see Main_Loop1 in calc).
 void warn(Calculator& calc, std::string_view text);
+// The same with a second, informative line under the message.
+void warn(Calculator& calc, std::string_view text, std::string_view detail);
 
 void startTimer(Calculator& calc);
 void stopTimer(Calculator& calc);

@@ -153,20 +153,22 @@ inline constexpr InputField kInputFields[] = {
     {.id = FieldId::SGEdit1, .sheet = Sheet::SparkGapSheet, .value = &Design::breakRateHz, .display = "%4.1f",
      .startsWritable = true, .typed = true, .rule = inRange(1, 100000), .restore = Format("%7.1f"),
      .spin = ControlId::SGSpinButton1},
+    // The stepped spark-gap quantities are read-only: only their spin buttons change them, so text
+    // typed there would show a value the calculation never uses.
     {.id = FieldId::SGEdit2, .sheet = Sheet::SparkGapSheet, .count = &Design::gapCount, .display = "%4d",
-     .startsWritable = true, .spin = ControlId::SGSpinButton2, .stepping = {1, 1, 100000}},
+     .spin = ControlId::SGSpinButton2, .stepping = {1, 1, 100000}},
     // A result held as a design variable; its spin button has no arrows.
     {.id = FieldId::SGEdit6, .sheet = Sheet::SparkGapSheet, .value = &Design::gapWidthInches, .display = "%4.4f",
      .startsWritable = true, .spin = ControlId::SGSpinButton6},
     {.id = FieldId::SGEdit3, .sheet = Sheet::SparkGapSheet, .value = &Design::electrodeThicknessInches,
-     .display = "%4.3f", .startsWritable = true, .spin = ControlId::SGSpinButton3,
+     .display = "%4.3f", .spin = ControlId::SGSpinButton3,
      .stepping = {0.001, 0.001, kNoUpperLimit, StepRule::ElectrodePitch}},
     {.id = FieldId::SGEdit4, .sheet = Sheet::SparkGapSheet, .value = &Design::rotorRadiusInches, .display = "%4.2f",
-     .startsWritable = true, .spin = ControlId::SGSpinButton4, .stepping = {0.01, 0.01, 100}},
+     .spin = ControlId::SGSpinButton4, .stepping = {0.01, 0.01, 100}},
     {.id = FieldId::SGEdit5, .sheet = Sheet::SparkGapSheet, .count = &Design::presentations, .display = "%4d",
-     .startsWritable = true, .spin = ControlId::SGSpinButton5, .stepping = {2, 4, 40}},
+     .spin = ControlId::SGSpinButton5, .stepping = {2, 4, 40}},
     {.id = FieldId::SGEdit7, .sheet = Sheet::SparkGapSheet, .count = &Design::motorRpm, .display = "%4d",
-     .startsWritable = true, .spin = ControlId::SGSpinButton7, .stepping = {100, 100, 100000}},
+     .spin = ControlId::SGSpinButton7, .stepping = {100, 100, 100000}},
     {.id = FieldId::SGEdit8, .sheet = Sheet::SparkGapSheet, .value = &Design::triggerVolts, .display = "%4.0f",
      .startsWritable = true},
 };

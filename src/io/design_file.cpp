@@ -9,6 +9,7 @@
 #include "io/surroundings_records.h"
 
 #include <cmath>
+#include <string>
 
 namespace qv {
 namespace {
@@ -31,6 +32,13 @@ bool recordAdmits(std::size_t record, double value)
 std::string outOfRangeMessage(const std::string& label, double value)
 {
     return label + referenceValueText(value) + kOutOfRangeSuffix;
+}
+
+// Where a refused value stands: the record, its label and the line of the file, counted from 1.
+std::string recordDetail(const Calculator& calc, std::size_t record)
+{
+    return "Record " + std::to_string(record) + " (" + calc.referenceList[labelLine(record)] + "), line " +
+           std::to_string(valueLine(record) + 1) + " of " + calc.designFileName;
 }
 
 std::string incompleteMessage(const std::string& path)
@@ -102,11 +110,11 @@ bool Parms_To_Vars(Calculator& calc)
     for (std::size_t k = 1; k <= kReferenceRecordCount; ++k) {
         const ParseResult parsed = parseNumber(calc.referenceList[valueLine(k)]);
         if (!parsed.ok) {
-            warn(calc, kFileDataInvalidMessage);
+            warn(calc, kFileDataInvalidMessage, recordDetail(calc, k) + ": not a number");
             continue;
         }
         if (!recordAdmits(k, parsed.value)) {
-            warn(calc, outOfRangeMessage(calc.referenceList[labelLine(k)], parsed.value));
+            warn(calc, outOfRangeMessage(calc.referenceList[labelLine(k)], parsed.value), recordDetail(calc, k));
             continue;
         }
         if (k == kAngleRecord && parsed.value > 0) calc.form.setChecked(OptionId::ConicalPrimary, true);

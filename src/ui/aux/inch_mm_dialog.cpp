@@ -1,6 +1,7 @@
 #include "inch_mm_dialog.h"
 
 #include "core/calculator.h"
+#include "core/entry_detail.h"
 #include "core/host.h"
 #include "ui/model_text.h"
 #include "ui/spin_control/spin_control.h"
@@ -11,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <limits>
+#include <string>
 
 namespace qv {
 namespace {
@@ -111,7 +115,11 @@ void TInchMMDlg::editExit(Quantity q)
     }
     // The old value goes back first, so the warning box's own focus change finds nothing to take.
     showValue(q);
-    host_.warning(kInvalidDataMessage);
+    const QuantityRule& r = rule(q);
+    const AcceptRule entry{r.entryMinimum, std::numeric_limits<double>::infinity(), true};
+    host_.warningWithDetail(kInvalidDataMessage, std::string("QuickConvert: the ") + r.unitLabel + " field takes " +
+                                                     acceptedText(entry) + "; it keeps " +
+                                                     field->text().trimmed().toStdString() + ".");
 }
 
 void TInchMMDlg::Button1Click() { calculateButton_->setFocus(Qt::OtherFocusReason); }

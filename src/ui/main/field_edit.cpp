@@ -4,12 +4,18 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace qv {
 
 namespace {
 constexpr int kFieldFontPixels = 11;
-}
+// The line edit keeps this many pixels free at each side of its text (QLineEdit's own margin).
+constexpr int kLineEditTextMargin = 2;
+} // namespace
 
 QFont fieldFont()
 {
@@ -24,6 +30,32 @@ FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent)
     setFont(fieldFont());
     // The padded texts are the alignment; the edit itself must not add any.
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, &FieldEdit::fitText);
+}
+
+void FieldEdit::setDesignedWidth(int pixels)
+{
+    designedWidth_ = pixels;
+    fitText();
+}
+
+int FieldEdit::textRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin;
+}
+
+void FieldEdit::fitText()
+{
+    if (designedWidth_ < 0) return;
+    const int needed = width() - textRoom() + fontMetrics().horizontalAdvance(text());
+    const int wanted = std::max(designedWidth_, needed);
+    if (wanted == width()) return;
+    resize(wanted, height());
+    if (wanted > designedWidth_) raise();
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event)
@@ -49,6 +81,11 @@ void FieldEdit::focusOutEvent(QFocusEvent* event)
 
 void FieldEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F2) {
+        event->accept();
+        emit editRequested();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     QLineEdit::keyPressEvent(event);
     if (enter) emit enterPressed();

@@ -12,18 +12,30 @@ class FieldEdit : public QLineEdit {
 public:
     explicit FieldEdit(QWidget* parent = nullptr);
 
+    // The width the sheet gives the field. A text that needs more widens the field rightwards
+    // over its neighbours rather than losing digits; a shorter one brings it back.
+    void setDesignedWidth(int pixels);
+    // The pixels the text has between the frame and the margins.
+    int textRoom() const;
+
 signals:
     void clicked();
     void doubleClicked();
     // The focus moved to another control of the same window.
     void left();
     void enterPressed();
+    // F2 asks to open the field for editing, as a click does.
+    void editRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void fitText();
+    int designedWidth_ = -1;
 };
 
 // The font every field uses.

@@ -48,9 +48,8 @@ void FormBinding::bindField(FieldEdit* edit, FieldId id)
     QObject::connect(edit, &FieldEdit::clicked, edit, [this, id] { fieldClicked(id, false); });
     QObject::connect(edit, &FieldEdit::doubleClicked, edit, [this, id] { fieldClicked(id, true); });
     QObject::connect(edit, &FieldEdit::left, edit, [this, id] { fieldLeft(id); });
-    QObject::connect(edit, &FieldEdit::enterPressed, edit, [this] {
-        if (enterTarget_) enterTarget_->setFocus(Qt::OtherFocusReason);
-    });
+    QObject::connect(edit, &FieldEdit::enterPressed, edit, [this, id] { enterPressed(id); });
+    QObject::connect(edit, &FieldEdit::editRequested, edit, [this, id] { openFromKeyboard(id); });
 }
 
 void FormBinding::bindOption(QAbstractButton* button, OptionId id)
@@ -80,6 +79,38 @@ void FormBinding::fieldClicked(FieldId id, bool doubleClick)
     const EditTrigger wanted = doubleClick ? EditTrigger::DoubleClick : EditTrigger::Click;
     if (input->trigger != wanted) return;
     if (beginEdit(calc_, id)) afterUserAction_();
+}
+
+bool FormBinding::openFromKeyboard(FieldId id)
+{
+    const InputField* input = typedInput(id);
+    if (!input || input->trigger == EditTrigger::None) return false;
+    if (calc_.form.field(id).colour == Colour::Aqua) return false;
+    if (beginEdit(calc_, id)) afterUserAction_();
+    return true;
+}
+
+void FormBinding::enterPressed(FieldId id)
+{
+    // Enter on a field the user has not typed into opens it, as F2 does; in an open field, or
+    // after typing, it ends the edit by sending the focus away.
+    if (!calc_.form.field(id).modified && openFromKeyboard(id)) return;
+    if (enterTarget_) enterTarget_->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<FieldId> FormBinding::fieldInEditMode() const
+{
+    for (const InputField& input : kInputFields)
+        if (calc_.form.field(input.id).colour == Colour::Aqua) return input.id;
+    return std::nullopt;
+}
+
+bool FormBinding::endOpenEdit()
+{
+    const auto open = fieldInEditMode();
+    if (!open) return false;
+    fieldLeft(*open);
+    return true;
 }
 
 void FormBinding::fieldLeft(FieldId id)

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
@@ -44,6 +45,11 @@ public:
     // Pushes everything, whatever the revisions say.
     void syncAll();
 
+    // The input field in edit mode, if any.
+    std::optional<FieldId> fieldInEditMode() const;
+    // Ends the open edit as leaving the field would; false when no field was open.
+    bool endOpenEdit();
+
     FieldEdit* fieldWidget(FieldId id) const { return fields_[index(id)].widget; }
     std::size_t boundCount() const;
 
@@ -62,6 +68,10 @@ private:
     void applyControl(ControlId id);
     void fieldClicked(FieldId id, bool doubleClick);
     void fieldLeft(FieldId id);
+    void enterPressed(FieldId id);
+    // F2, or Enter on an untouched field: opens the field as its click does. False for a field
+    // without edit mode or one already open.
+    bool openFromKeyboard(FieldId id);
 
     Calculator& calc_;
     std::function<void()> afterUserAction_;

@@ -4,6 +4,7 @@
 #include "field_edit.h"
 #include "pictures.h"
 #include "sheets.h"
+#include "tab_rows.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,11 +23,16 @@ namespace qv {
 
 namespace {
 constexpr int kWindowFontPixels = 11;
-constexpr QRect kSheetsArea{0, 0, 377, 321};
-constexpr QRect kLogoArea{0, 0, 377, 292};
-constexpr QRect kBeginButton{140, 296, 97, 24};
-constexpr QRect kScratchHeading{384, 2, 200, 16};
-constexpr QRect kScratchPad{380, 19, 298, 302};
+// The tab widget's frame around a sheet, at each side.
+constexpr int kPaneFrame = 2;
+constexpr int kSheetsWidth = kSheetWidth + 2 * kPaneFrame;
+constexpr int kPaneHeight = kSheetHeight + 2 * kPaneFrame;
+constexpr QSize kBeginButton{97, 24};
+constexpr int kBeginMargin = 4;
+constexpr int kScratchPadWidth = 298;
+constexpr int kScratchHeadingHeight = 19;
+constexpr int kColumnGap = 3;
+static_assert(kClientWidth == kSheetsWidth + kColumnGap + kScratchPadWidth + kColumnGap);
 constexpr int kStatusPanel0Width = 300;
 constexpr const char* kProgramIcon = ":/icons/quorvane.png";
 } // namespace
@@ -59,18 +65,25 @@ TMainPage::TMainPage(QWidget* parent)
 
     auto* area = new QWidget(this);
     setCentralWidget(area);
+    // A click on empty space takes the focus, which ends an edit as leaving the field does.
+    area->setFocusPolicy(Qt::ClickFocus);
     buildSheets(area);
     buildStartPicture(area);
     buildScratchPad(area);
     buildStatusBar();
+    area->setFixedSize(kClientWidth, pages_->geometry().bottom() + 1);
 
     binding_.bind(this);
     binding_.setEnterTarget(toolBar_);
     binding_.syncAll();
     showRunning(false);
     refreshView();
+    saved_.takeDesign(calc_);
+    saved_.takeScratchPad(calc_);
 
-    setFixedSize(kClientWidth, kClientHeight);
+    // The tool bar and the status bar take what they need above and below the client area,
+    // so neither covers any of it.
+    setFixedSize(sizeHint());
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -83,7 +96,6 @@ void TMainPage::buildSheets(QWidget* area)
 {
     pages_ = new QTabWidget(area);
     pages_->setObjectName("MainPages");
-    pages_->setGeometry(kSheetsArea);
     pages_->addTab(new PrimarySheet, toQt(caption(Sheet::PrimarySheet)));
     pages_->addTab(new SecondarySheet, toQt(caption(Sheet::SecondarySheet)));
     pages_->addTab(new TransCapSheet, toQt(caption(Sheet::TransCapSheet)));
@@ -91,8 +103,13 @@ void TMainPage::buildSheets(QWidget* area)
     pages_->addTab(new ReferenceSheet, toQt(caption(Sheet::ReferenceSheet)));
     pages_->addTab(new SparkGapSheet, toQt(caption(Sheet::SparkGapSheet)));
     pages_->addTab(new PowerOutputSheet, toQt(caption(Sheet::TabSheet1)));
-    // Seven captions are wider than the sheets; the tabs scroll as a page control does.
-    pages_->setUsesScrollButtons(true);
+    for (int i = 0; i < pages_->count(); ++i) pages_->widget(i)->setFocusPolicy(Qt::ClickFocus);
+    // Seven captions are wider than the sheets: two rows of tabs show every one whole.
+    constexpr int kFirstRowTabs = 4;
+    auto* rows = new TabRows(pages_, kFirstRowTabs, area);
+    rows->setGeometry(0, 0, kSheetsWidth, rows->rowsHeight());
+    tabRows_ = rows;
+    pages_->setGeometry(0, rows->rowsHeight(), kSheetsWidth, kPaneHeight);
     parameters_ = pages_->findChild<QListWidget*>("Parameters");
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0) calc_.form.activeSheet = static_cast<Sheet>(index);
@@ -101,9 +118,10 @@ void TMainPage::buildSheets(QWidget* area)
 
 void TMainPage::buildStartPicture(QWidget* area)
 {
+    const int bottom = pages_->geometry().bottom() + 1;
     auto* panel = new QFrame(area);
     panel->setObjectName("LogoPanel");
-    panel->setGeometry(kLogoArea);
+    panel->setGeometry(0, 0, kSheetsWidth, bottom - kBeginButton.height() - 2 * kBeginMargin);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* logo = new QLabel(panel);
@@ -115,7 +133,9 @@ void TMainPage::buildStartPicture(QWidget* area)
 
     beginButton_ = new QPushButton("BEGIN", area);
     beginButton_->setObjectName("BeginButton");
-    beginButton_->setGeometry(kBeginButton);
+    beginButton_->setGeometry(QRect(QPoint((kSheetsWidth - kBeginButton.width()) / 2,
+                                           bottom - kBeginButton.height() - kBeginMargin),
+                                    kBeginButton));
     beginButton_->setToolTip("Start Program");
     beginButton_->setDefault(true);
     connect(beginButton_, &QPushButton::clicked, this, &TMainPage::BeginButtonClick);
@@ -123,8 +143,9 @@ void TMainPage::buildStartPicture(QWidget* area)
 
 void TMainPage::buildScratchPad(QWidget* area)
 {
+    const int left = kSheetsWidth + kColumnGap;
     auto* heading = new QLabel("Scratch Pad", area);
-    heading->setGeometry(kScratchHeading);
+    heading->setGeometry(left + 4, 2, kScratchPadWidth - 4, kScratchHeadingHeight - 3);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -134,7 +155,8 @@ void TMainPage::buildScratchPad(QWidget* area)
 
     scratchPad_ = new QPlainTextEdit(area);
     scratchPad_->setObjectName("ScratchPad");
-    scratchPad_->setGeometry(kScratchPad);
+    scratchPad_->setGeometry(left, kScratchHeadingHeight, kScratchPadWidth,
+                             pages_->geometry().bottom() + 1 - kScratchHeadingHeight);
     scratchPad_->setLineWrapMode(QPlainTextEdit::NoWrap);
     scratchPad_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scratchPad_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -152,6 +174,7 @@ void TMainPage::buildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar");
     bar->setSizeGripEnabled(false);
+    bar->setFocusPolicy(Qt::ClickFocus);
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel(bar);
         statusPanels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
@@ -182,12 +205,18 @@ void TMainPage::connectToolBar()
         {buttons_.scratchOpen, &TMainPage::ScratchOpenButtonClick},
         {buttons_.scratchSave, &TMainPage::SaveScratchSaveButtonClick},
     };
-    for (const auto& [button, handler] : handlers) connect(button, &QToolButton::clicked, this, handler);
+    for (const auto& [button, handler] : handlers) {
+        connect(button, &QToolButton::clicked, this, [this, method = handler] {
+            finishEditing();
+            (this->*method)();
+        });
+    }
 }
 
 void TMainPage::showRunning(bool running)
 {
     pages_->setVisible(running);
+    tabRows_->setVisible(running);
     toolBar_->setEnabled(running);
     beginButton_->setVisible(!running);
     buttons_.credits->setEnabled(running);
@@ -198,6 +227,8 @@ void TMainPage::showRunning(bool running)
 void TMainPage::BeginButtonClick()
 {
     qv::BeginButtonClick(calc_);
+    // The emptied pad is where the user's notes start.
+    saved_.takeScratchPad(calc_);
     showRunning(true);
     QFont bold = statusBar()->font();
     bold.setBold(true);
@@ -235,7 +266,15 @@ void TMainPage::keyPressEvent(QKeyEvent* event)
 void TMainPage::Main_Loop1()
 {
     qv::Main_Loop1(calc_);
+    if (startDesignPending_) saved_.takeDesign(calc_);
+    startDesignPending_ = false;
     refreshView();
+}
+
+void TMainPage::finishEditing()
+{
+    const bool ended = binding_.endOpenEdit();
+    if (ended || calc_.timerRunning) Main_Loop1();
 }
 
 void TMainPage::spinClicked(ControlId button, bool up)

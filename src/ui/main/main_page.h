@@ -9,6 +9,7 @@
 #include "form_binding.h"
 #include "qt_file_chooser.h"
 #include "tool_bar.h"
+#include "unsaved_work.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -37,8 +38,8 @@ struct ToolHooks {
 };
 
 inline constexpr const char* kWindowCaption = "Quorvane - Tesla Coil Design ";
-inline constexpr int kClientWidth = 681;
-inline constexpr int kClientHeight = 376;
+// The sheets' area, the scratch pad beside it and the margins between them.
+inline constexpr int kClientWidth = 739;
 inline constexpr int kPassIntervalMs = 50;
 
 class TMainPage : public QMainWindow, private Host {
@@ -53,6 +54,8 @@ public:
     void setToolHooks(ToolHooks hooks) { hooks_ = std::move(hooks); }
     // The dialogs of the file commands; tests answer them with a chooser of their own.
     void setFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+    // The question closing asks when work is unsaved; tests answer it themselves.
+    void setUnsavedWorkQuestion(UnsavedWorkQuestion& question) { question_ = &question; }
 
     // The timer's handler: one recalculation pass, then the view.
     void Main_Loop1();
@@ -77,9 +80,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void warning(std::string_view text) override;
+    void warningWithDetail(std::string_view text, std::string_view detail) override;
     void timerChanged(bool running) override;
 
     void buildStartPicture(QWidget* area);
@@ -87,6 +92,14 @@ private:
     void buildScratchPad(QWidget* area);
     void buildStatusBar();
     void connectToolBar();
+    // Before a command of the tool bar or closing: an open edit ends as leaving the field would,
+    // and a pass takes what was typed, so the command sees the value the window shows.
+    void finishEditing();
+    // Whether closing may go on: nothing unsaved, or the user saved or discarded it.
+    bool mayClose();
+    // A file command, its dialog preceded by the status text; afterwards what it opened or
+    // saved becomes the saved state. Returns whether a file was opened or written.
+    bool runFileCommand(bool (*command)(Calculator&, FileChooser&), bool design);
     void showRunning(bool running);
     void spinClicked(ControlId button, bool up);
     // Runs a model action that the window shows afterwards.
@@ -109,6 +122,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     ToolBarButtons buttons_{};
     QTabWidget* pages_ = nullptr;
+    QWidget* tabRows_ = nullptr;
     QWidget* logoPanel_ = nullptr;
     QPushButton* beginButton_ = nullptr;
     QPlainTextEdit* scratchPad_ = nullptr;
@@ -117,6 +131,12 @@ private:
     // Nothing shown yet: the first sync shows the start text whatever its revision.
     std::uint64_t shownScratchRevision_ = ~std::uint64_t{0};
     std::vector<std::string> shownReference_;
+    MessageBoxQuestion closeQuestion_{this};
+    UnsavedWorkQuestion* question_ = &closeQuestion_;
+    SavedState saved_;
+    // The first pass completes the start design (the top load's capacitance, the break rate);
+    // what it leaves is the design as started.
+    bool startDesignPending_ = true;
     bool syncing_ = false;
     bool resyncWanted_ = false;
 };

@@ -6,6 +6,7 @@
 #include "io/design_file.h"
 #include "io/scratch_file.h"
 
+#include <QCloseEvent>
 #include <QMessageBox>
 
 namespace qv {
@@ -17,24 +18,32 @@ constexpr const char* kAboutStatus = "About Quorvane";
 constexpr const char* kCreditsStatus = "Credits";
 constexpr const char* kPrintingStatus = "Printing";
 
-// Shows the command's status text before its dialog opens, so the user sees what is asked.
+// Shows the command's status text before its dialog opens, so the user sees what is asked;
+// remembers whether the user chose a file.
 class ShowingChooser : public FileChooser {
 public:
     ShowingChooser(FileChooser& inner, TMainPage& page) : inner_(inner), page_(page) {}
     std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
-        return inner_.chooseFileToOpen(dialog);
+        return noteChoice(inner_.chooseFileToOpen(dialog));
     }
     std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
-        return inner_.chooseFileToSave(dialog);
+        return noteChoice(inner_.chooseFileToSave(dialog));
     }
+    bool chosen() const { return chosen_; }
 
 private:
+    std::optional<std::string> noteChoice(std::optional<std::string> path)
+    {
+        chosen_ = path.has_value();
+        return path;
+    }
     FileChooser& inner_;
     TMainPage& page_;
+    bool chosen_ = false;
 };
 
 } // namespace
@@ -45,6 +54,15 @@ void TMainPage::warning(std::string_view text)
     refreshView();
     QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
     box.setObjectName("WarningBox");
+    box.exec();
+}
+
+void TMainPage::warningWithDetail(std::string_view text, std::string_view detail)
+{
+    refreshView();
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
+    box.setObjectName("WarningBox");
+    box.setInformativeText(toQt(detail));
     box.exec();
 }
 
@@ -92,33 +110,54 @@ void TMainPage::PrintButtonClick()
     actWithTimerOff(kPrintingStatus, [this] { if (hooks_.print) hooks_.print(calc_); });
 }
 
-void TMainPage::OpenFileButtonClick()
+bool TMainPage::runFileCommand(bool (*command)(Calculator&, FileChooser&), bool design)
 {
     ShowingChooser chooser(*chooser_, *this);
-    act([&] { qv::OpenFileButtonClick(calc_, chooser); });
+    bool done = false;
+    act([&] { done = command(calc_, chooser) && chooser.chosen(); });
+    if (done && design) {
+        saved_.takeDesign(calc_);
+        startDesignPending_ = false;
+    }
+    if (done && !design) saved_.takeScratchPad(calc_);
+    return done;
 }
 
 void TMainPage::openDesignAtStart(const std::string& path)
 {
-    act([&] { qv::openDesignAtStart(calc_, path, [this] { BeginButtonClick(); }); });
+    bool opened = false;
+    act([&] { opened = qv::openDesignAtStart(calc_, path, [this] { BeginButtonClick(); }); });
+    if (opened) {
+        saved_.takeDesign(calc_);
+        startDesignPending_ = false;
+    }
 }
 
-void TMainPage::SaveFileButtonClick()
+void TMainPage::OpenFileButtonClick() { runFileCommand(qv::OpenFileButtonClick, true); }
+void TMainPage::SaveFileButtonClick() { runFileCommand(qv::SaveFileButtonClick, true); }
+void TMainPage::ScratchOpenButtonClick() { runFileCommand(qv::ScratchOpenButtonClick, false); }
+void TMainPage::SaveScratchSaveButtonClick() { runFileCommand(qv::SaveScratchSaveButtonClick, false); }
+
+void TMainPage::closeEvent(QCloseEvent* event)
 {
-    ShowingChooser chooser(*chooser_, *this);
-    act([&] { qv::SaveFileButtonClick(calc_, chooser); });
+    finishEditing();
+    if (mayClose()) event->accept();
+    else event->ignore();
 }
 
-void TMainPage::ScratchOpenButtonClick()
+bool TMainPage::mayClose()
 {
-    ShowingChooser chooser(*chooser_, *this);
-    act([&] { qv::ScratchOpenButtonClick(calc_, chooser); });
-}
-
-void TMainPage::SaveScratchSaveButtonClick()
-{
-    ShowingChooser chooser(*chooser_, *this);
-    act([&] { qv::SaveScratchSaveButtonClick(calc_, chooser); });
+    const std::string what = saved_.unsavedWork(calc_);
+    if (what.empty()) return true;
+    switch (question_->askBeforeClosing(what)) {
+    case UnsavedAnswer::Discard: return true;
+    case UnsavedAnswer::Cancel: return false;
+    case UnsavedAnswer::Save: break;
+    }
+    // Each save has its own dialog; a cancelled or failed one keeps the window open.
+    if (saved_.designChanged(calc_) && !runFileCommand(qv::SaveFileButtonClick, true)) return false;
+    if (saved_.scratchPadChanged(calc_) && !runFileCommand(qv::SaveScratchSaveButtonClick, false)) return false;
+    return true;
 }
 
 } // namespace qv

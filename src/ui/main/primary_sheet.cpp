@@ -7,10 +7,10 @@
 namespace qv {
 
 namespace {
-constexpr Column kLeft{4, 6, 120};
-constexpr Column kRight{214, 6, 86};
+constexpr Column kLeft{4, 6, 126};
+constexpr Column kRight{242, 6, 94};
 // The shape panel spans the sheet below both columns, so the shapes keep their full captions.
-constexpr QRect kShapePanel{4, 200, 366, 92};
+constexpr QRect kShapePanel{4, 200, kSheetWidth - 8, 92};
 } // namespace
 
 PrimarySheet::PrimarySheet(QWidget* parent) : QWidget(parent)

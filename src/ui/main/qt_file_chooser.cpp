@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace qv {
@@ -37,6 +38,13 @@ QString folderSettingsKey(std::string_view dialogTitle)
     return QStringLiteral("folders/") + key.simplified();
 }
 
+QString filterSuffix(const QString& nameFilter, const QString& fallback)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ ;*?)]+)"));
+    const QRegularExpressionMatch match = firstPattern.match(nameFilter);
+    return match.hasMatch() ? match.captured(1) : fallback;
+}
+
 std::optional<std::string> QtFileChooser::chooseFileToOpen(const FileDialogSpec& dialog) { return choose(dialog, false); }
 
 std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec& dialog) { return choose(dialog, true); }
@@ -49,11 +57,20 @@ std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, 
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(qtNameFilters(request.filter));
-    dialog.setDefaultSuffix(toQt(request.defaultExtension));
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    // The extension follows the chosen filter: a netlist saved under the netlist filter gets
+    // ".cir", so the simulator's dialog lists it. The filter of the preset name comes first.
+    const QString fallback = toQt(request.defaultExtension);
+    const QString initialName = toQt(request.initialName);
+    const QString initialSuffix = QFileInfo(initialName).suffix();
+    for (const QString& filter : filters)
+        if (!initialSuffix.isEmpty() && filterSuffix(filter, {}) == initialSuffix) dialog.selectNameFilter(filter);
+    dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter(), fallback));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, fallback](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter, fallback)); });
     // A name without a folder of its own (the untitled design) starts where this dialog was last
     // used, or in the current folder; never where another dialog was last used.
-    const QString initialName = toQt(request.initialName);
     QSettings settings;
     const QString key = folderSettingsKey(request.title);
     const QString lastFolder = settings.value(key).toString();

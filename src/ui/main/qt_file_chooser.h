@@ -19,6 +19,9 @@ QStringList qtNameFilters(std::string_view filter);
 // Where the user's settings keep the last folder of the dialog with this title, e.g.
 // "folders/Quorvane File Open". The folder is remembered in the settings, never in a design.
 QString folderSettingsKey(std::string_view dialogTitle);
+// The extension a name filter gives a name typed without one: "cir" for "Netlist (*.cir)";
+// fallback for a filter that matches every name.
+QString filterSuffix(const QString& nameFilter, const QString& fallback);
 
 class QtFileChooser : public FileChooser {
 public:

@@ -10,7 +10,7 @@ namespace qv {
 namespace {
 constexpr int kHeadingPixels = 16;
 constexpr QRect kHeading{8, 4, 300, 22};
-constexpr QRect kList{4, 28, 363, 262};
+constexpr QRect kList{4, 28, kSheetWidth - 8, 262};
 } // namespace
 
 ReferenceSheet::ReferenceSheet(QWidget* parent) : QWidget(parent)

@@ -5,8 +5,8 @@
 namespace qv {
 
 namespace {
-constexpr Column kLeft{4, 6, 74};
-constexpr Column kRight{204, 6, 84};
+constexpr Column kLeft{4, 6, 78};
+constexpr Column kRight{226, 6, 92};
 } // namespace
 
 SecondarySheet::SecondarySheet(QWidget* parent) : QWidget(parent)

@@ -49,6 +49,7 @@ FieldEdit* addField(QWidget* parent, FieldId id, QRect where)
     auto* edit = new FieldEdit(parent);
     edit->setObjectName(objectName(id));
     edit->setGeometry(where);
+    edit->setDesignedWidth(where.width());
     return edit;
 }
 
@@ -86,17 +87,13 @@ QGroupBox* addPanel(QWidget* parent, const QString& title, QRect where)
 void addRow(QWidget* sheet, Column column, int y, const Row& row)
 {
     int x = column.x;
-    const QRect captionRect(x, y, column.captionWidth, kRowHeight);
+    const QRect captionRect(x, y, column.captionWidth - kCaptionGap, kRowHeight);
     if (row.captionLabel) addLabel(sheet, row.caption, captionRect, *row.captionLabel);
     else if (*row.caption) addLabel(sheet, row.caption, captionRect);
     x += column.captionWidth;
-    const std::optional<ControlId> spin = spinButton(row.field);
-    // A result without a unit (the LC products) takes the unit's room: its values run longer.
-    const bool unitless = !row.unit && !spin;
-    const int fieldWidth = unitless ? kWideFieldWidth : kFieldWidth;
-    addField(sheet, row.field, QRect(x, y, fieldWidth, kRowHeight));
-    x += fieldWidth;
-    if (spin) {
+    addField(sheet, row.field, QRect(x, y, kFieldWidth, kRowHeight));
+    x += kFieldWidth;
+    if (const std::optional<ControlId> spin = spinButton(row.field)) {
         addSpin(sheet, *spin, QPoint(x, y));
         x += SpinControl::kWidth;
     }

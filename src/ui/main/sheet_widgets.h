@@ -21,11 +21,13 @@ class SpinControl;
 
 inline constexpr int kRowHeight = 21;
 inline constexpr int kRowPitch = 24;
-inline constexpr int kFieldWidth = 58;
-// Nine characters: "%7.4f" of an LC product in the thousands, "%8.4f" of a capacitance in the hundreds.
-inline constexpr int kWideFieldWidth = 72;
+// Nine characters, the most a field shows in practice: "%7.4f" of a frequency or an LC product
+// in the thousands (1558.6742), "%8.4f" of a capacitance in the thousands.
+inline constexpr int kFieldWidth = 72;
 inline constexpr int kUnitWidth = 22;
 inline constexpr int kGap = 3;
+// Between a caption's text and its field, so the two never read as one.
+inline constexpr int kCaptionGap = 6;
 
 // One row of a column: a caption, a field, its unit and, where the field table gives the field
 // one, a spin button. A null unit leaves it out.
@@ -37,6 +39,7 @@ struct Row {
     std::optional<ControlId> captionLabel{};
 };
 
+// captionWidth runs from x to the field and includes the caption's gap.
 struct Column {
     int x;
     int y;

@@ -7,9 +7,9 @@
 namespace qv {
 
 namespace {
-constexpr QRect kPanel{4, 2, 364, 282};
+constexpr QRect kPanel{4, 2, kSheetWidth - 8, 282};
 constexpr Column kMotor{10, 36, 228};
-constexpr QRect kGapGroup{6, 62, 352, 146};
+constexpr QRect kGapGroup{6, 62, kSheetWidth - 20, 146};
 constexpr Column kGapRows{6, 22, 228};
 constexpr Column kBottom{10, 0, 120};
 } // namespace

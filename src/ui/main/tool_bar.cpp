@@ -59,7 +59,7 @@ ToolBarButtons fillToolBar(QToolBar* bar)
     bar->addSeparator();
     b.splash = addButton(bar, {"SplashButton", "", "SplashScreen", "", ":/icons/splash.png"});
     addWideGap(bar);
-    b.converter = addButton(bar, {"SpeedButton2", "", "", "", ":/icons/converter.png"});
+    b.converter = addButton(bar, {"SpeedButton2", "", "QuickConvert: inches and millimetres, feet and metres, degrees and radians", "", ":/icons/converter.png"});
     b.scratchOpen = addButton(bar, {"ScratchOpenButton", "", "Open Scratch Pad File", "", ":/icons/scratch_open.png"});
     b.scratchSave = addButton(bar, {"SaveScratchSaveButton", "", "Save Scratch Pad File", "", ":/icons/scratch_save.png"});
     return b;

@@ -15,8 +15,8 @@ namespace {
 constexpr QRect kNote{4, 2, 162, 58};
 constexpr QRect kToroidDrawing{168, 2, 200, 100};
 constexpr Column kSizes{4, 62, 44};
-constexpr QRect kShapePanel{4, 110, 364, 44};
-constexpr QRect kEquationPanel{4, 156, 364, 130};
+constexpr QRect kShapePanel{4, 110, kSheetWidth - 8, 44};
+constexpr QRect kEquationPanel{4, 156, kSheetWidth - 8, 130};
 constexpr int kRadioWidth = 18;
 
 constexpr const char* kNoteText =

@@ -7,7 +7,7 @@ namespace qv {
 namespace {
 constexpr Column kLeft{4, 10, 124};
 constexpr int kTwoLinePitch = 36;
-constexpr Column kRight{240, 10, 0};
+constexpr Column kRight{250, 10, 0};
 } // namespace
 
 TransCapSheet::TransCapSheet(QWidget* parent) : QWidget(parent)
@@ -38,7 +38,7 @@ TransCapSheet::TransCapSheet(QWidget* parent) : QWidget(parent)
 
     const int bottom = y + 12;
     addLabel(this, "Recommended Power Factor Correction Capacitor", QRect(kLeft.x, bottom, 300, 16));
-    constexpr int kPfcFieldWidth = kWideFieldWidth;
+    constexpr int kPfcFieldWidth = kFieldWidth;
     addField(this, FieldId::TCEdit5, QRect(kLeft.x, bottom + 18, kPfcFieldWidth, kRowHeight));
     addLabel(this, "uF", QRect(kLeft.x + kPfcFieldWidth + kGap, bottom + 18, kUnitWidth, kRowHeight));
     addRow(this, Column{kLeft.x + kPfcFieldWidth + 2 * kGap + kUnitWidth + 6, bottom + 18, 120}, bottom + 18,

@@ -6,6 +6,7 @@
 #include "sim/ngspice_simulator.h"
 #include "ui/aux/simulation_results_window.h"
 #include "ui/model_text.h"
+#include "ui/aux/window_placement.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -107,6 +108,7 @@ TPSpiceDlg::TPSpiceDlg(Calculator& calc, FileChooser& chooser, std::function<voi
 {
     registerNetlistPictures();
     resultsWindow_->setWindowFlags(Qt::Window);
+    resultsPlacement_ = new WindowPlacement(*resultsWindow_, QStringLiteral("results"), this);
     setObjectName(QStringLiteral("TPSpiceDlg"));
     setWindowTitle(QStringLiteral("PSpice Output"));
     setModal(false);
@@ -196,6 +198,7 @@ QWidget* TPSpiceDlg::makeCommandButtons()
     copyButton->setAutoDefault(false);
     auto* simulateButton = new QPushButton(QStringLiteral("PSpice 9.1"));
     simulateButton->setObjectName(QStringLiteral("Button2"));
+    simulateButton->setToolTip(QStringLiteral("Choose a saved netlist file (*.cir) and simulate it with ngspice"));
     simulateButton->setAutoDefault(false);
     auto* closeButton = new QPushButton(QStringLiteral("Close"));
     closeButton->setObjectName(QStringLiteral("OKBtn"));
@@ -284,12 +287,10 @@ void TPSpiceDlg::launchSimulator(const std::string& path)
     // The previous simulator goes, and a run it still had with it.
     simulator_ = std::make_unique<NgspiceSimulator>();
     simulator_->setProgramName(simulatorProgram_);
-    resultsWindow_->setRunFile(QString::fromStdString(path));
+    resultsWindow_->setRunFile(toQt(path));
     resultsWindow_->follow(*simulator_);
-    connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_, [window = resultsWindow_] {
-        window->show();
-        window->raise();
-    });
+    connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_,
+            [placement = resultsPlacement_] { placement->show(); });
     connect(simulator_.get(), &NgspiceSimulator::failed, this, &TPSpiceDlg::reportLaunchFailure);
     launchFailed_ = false;
     try {

@@ -26,6 +26,7 @@ class FileChooser;
 struct FileDialogSpec;
 class NgspiceSimulator;
 class SimulationResultsWindow;
+class WindowPlacement;
 
 inline constexpr const char* kNetlistStartLines[] = {"*PSpice Output From Quorvane*", "*Select Model*"};
 
@@ -85,6 +86,8 @@ private:
     bool launchFailed_ = false;
     // A window of its own, owned by this one: it goes with the program, never keeping it open.
     SimulationResultsWindow* resultsWindow_;
+    // Opens the results beside this window, or where the user last had them.
+    WindowPlacement* resultsPlacement_ = nullptr;
     // Goes before the results window (a child, deleted after the members), so a run never
     // reports to a window that is gone.
     std::unique_ptr<NgspiceSimulator> simulator_;

@@ -22,7 +22,13 @@ public:
     {
         messages << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
+    void warningWithDetail(std::string_view text, std::string_view detail) override
+    {
+        warning(text);
+        details << QString::fromUtf8(detail.data(), static_cast<qsizetype>(detail.size()));
+    }
     QStringList messages;
+    QStringList details;
 };
 
 // The centre of a spin control's upper (up) or lower (down) half, where a press steps.
@@ -135,6 +141,15 @@ private slots:
         QCOMPARE(shown, texts);
         QCOMPARE(host_.messages.size(), warnings);
         for (const QString& message : host_.messages) QCOMPARE(message, QStringLiteral("Invalid Data Entered"));
+    }
+
+    // The second line names the field, what it takes and the value it kept.
+    void rejectionSaysWhichField()
+    {
+        run(*dialog_, QStringLiteral("type:Ft:0;enter"));
+        QVERIFY(!host_.details.isEmpty());
+        QCOMPARE(host_.details.last(),
+                 QStringLiteral("QuickConvert: the ft field takes a number greater than 0.01; it keeps 1.00."));
     }
 
     void enterEndsOnCalculate()

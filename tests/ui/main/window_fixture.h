@@ -25,6 +25,7 @@ public:
         timer_.start(kPollMs);
     }
     QStringList messages;   // texts of the warning boxes, in order
+    QStringList details;    // their informative second lines
     QStringList unexpected; // class names of any other modal dialog
 
 private:
@@ -34,6 +35,7 @@ private:
         if (!modal) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
+            details << box->informativeText();
             box->done(QMessageBox::Ok);
             return;
         }
