@@ -128,6 +128,7 @@ constexpr BatchAction kActions[] = {
     {"--netlist", "K", checkNetlistModel, printNetlist, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
+    {"--simulate-as-it-stands", "K", checkNetlistModel, runSimulateAsItStands, nullptr},
 #endif
 };
 
