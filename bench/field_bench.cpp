@@ -2,6 +2,7 @@
 // loaded, primary, k and the primary height for the target k), and the loaded mode's potential on a
 // drawing-sized grid.
 
+#include "calc/stages.h"
 #include "core/calculator.h"
 #include "field/coil_field.h"
 
