@@ -131,6 +131,7 @@ constexpr BatchAction kActions[] = {
     {"--analysis", nullptr, noArgument, printAnalysis, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
+    {"--simulate-as-it-stands", "K", checkNetlistModel, runSimulateAsItStands, nullptr},
 #endif
 };
 

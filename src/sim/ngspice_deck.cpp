@@ -41,7 +41,7 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::optional<CoilModel> modelOf(const std::vector<std::string>& lines)
+std::optional<CoilModel> findModel(const std::vector<std::string>& lines)
 {
     for (const auto& line : lines) {
         for (const auto& facts : kModels) {
@@ -256,6 +256,11 @@ std::string sbreakSwitchStatement(const std::vector<std::string>& switchWords)
     const std::string smoothStep = u + "*" + u + "*(3-2*" + u + ")";
     return "B" + w[0] + " " + w[1] + " " + w[2] + " I=V(" + w[1] + "," + w[2] + ")*exp(" +
            number(-std::log(kRoffOhms)) + "+" + number(std::log(kRoffOhms / kRonOhms)) + "*" + smoothStep + ")";
+}
+
+std::optional<CoilModel> modelOf(const std::vector<std::string>& lines)
+{
+    return findModel(lines);
 }
 
 DeckTranslation translateDeck(std::string_view netlistText)

@@ -37,6 +37,9 @@ struct DeckTranslation {
     std::string errorMessage; // plain words for the user when deck is empty
 };
 
+// The coil model a netlist's lines name in its header; nullopt when they name none of the three.
+std::optional<CoilModel> modelOf(const std::vector<std::string>& lines);
+
 // Translates the netlist text as saved (PSpice dialect, CR LF or LF) in memory:
 // - "+" continuation lines are joined to their statement;
 // - the .ALIASES block, the .lib "nom.lib" line, .PROBE and .END are dropped;

@@ -33,6 +33,13 @@ void NgspiceSimulator::setProgramName(const QString& programName)
     programName_ = programName;
 }
 
+void NgspiceSimulator::setCoilAsItStands(const std::optional<CoilAsItStands>& coil)
+{
+    coilAsItStands_ = coil;
+    // A deck opened before carries the other figures.
+    deck_.reset();
+}
+
 bool NgspiceSimulator::isRunning() const
 {
     return process_ != nullptr;
@@ -49,7 +56,16 @@ void NgspiceSimulator::openFile(const std::string& path)
         return;
     }
     const QByteArray bytes = file.readAll();
-    DeckTranslation translation = translateDeck(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::string netlist(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (coilAsItStands_) {
+        AsItStandsNetlist asItStands = withCoilAsItStands(netlist, *coilAsItStands_);
+        if (!asItStands.text) {
+            emit failed(QString::fromStdString(asItStands.errorMessage));
+            return;
+        }
+        netlist = std::move(*asItStands.text);
+    }
+    DeckTranslation translation = translateDeck(netlist);
     if (!translation.deck) {
         emit failed(QString::fromStdString(translation.errorMessage));
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/coil_as_it_stands.h"
 #include "sim/ngspice_deck.h"
 #include "sim/ngspice_run.h"
 #include "sim/simulation_result.h"
@@ -37,6 +38,9 @@ public:
     bool isRunning() const;
     // The program looked up on the PATH; "ngspice" unless a test says otherwise.
     void setProgramName(const QString& programName);
+    // The deck given to ngspice carries these figures in place of the netlist's own coil values
+    // (the file is left as it reads); nullopt runs the netlist as it reads.
+    void setCoilAsItStands(const std::optional<CoilAsItStands>& coil);
 
 signals:
     void started();
@@ -55,6 +59,7 @@ private:
     QString programName_ = kNgspiceProgram;
     std::string openedPath_;
     std::optional<NgspiceDeck> deck_;
+    std::optional<CoilAsItStands> coilAsItStands_;
     std::unique_ptr<QProcess> process_;
     std::unique_ptr<QTemporaryDir> workDir_;
     QTimer progressTimer_;

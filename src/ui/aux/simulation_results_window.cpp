@@ -155,6 +155,16 @@ void SimulationResultsWindow::setRunFile(const QString& path)
     runPath_ = path;
 }
 
+void SimulationResultsWindow::setRunFigures(const QString& line)
+{
+    runFigures_ = line;
+}
+
+QString SimulationResultsWindow::withRunFigures(const QString& text) const
+{
+    return runFigures_.isEmpty() ? text : text + QLatin1Char('\n') + runFigures_;
+}
+
 QString SimulationResultsWindow::fileName() const
 {
     return runPath_.isEmpty() ? tr("the netlist") : QDir::toNativeSeparators(runPath_);
@@ -189,7 +199,7 @@ void SimulationResultsWindow::clearResults(const QString& why)
 void SimulationResultsWindow::showRunning()
 {
     progressBar_->setValue(0);
-    clearResults(tr("Simulating %1; the previous run's figures are cleared.").arg(fileName()));
+    clearResults(withRunFigures(tr("Simulating %1; the previous run's figures are cleared.").arg(fileName())));
     setStatus(tr("ngspice is simulating the netlist..."), false);
     setRunning(true);
 }
@@ -208,7 +218,7 @@ void SimulationResultsWindow::showResult(const SimulationResult& result)
     topPlot_->setMarker(
         QPointF(result.peakTopSeconds * kMicrosecondsPerSecond, signedPeak(result) / kVoltsPerKilovolt));
     spectrumPlot_->setSpectrum(result.topSpectrum, {result.modeLowHz, result.modeHighHz});
-    sourceLabel_->setText(tr("%1 from %2").arg(modelName(result.model), fileName()));
+    sourceLabel_->setText(withRunFigures(tr("%1 from %2").arg(modelName(result.model), fileName())));
     peakLabel_->setText(tr("Peak top voltage (node %1): %2 kV at %3 µs")
                             .arg(QString::fromStdString(result.topNode))
                             .arg(result.peakTopVolts / kVoltsPerKilovolt, 0, 'f', 1)

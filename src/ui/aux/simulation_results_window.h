@@ -28,6 +28,8 @@ public:
 
     // The netlist file the next run reads, named with everything it shows.
     void setRunFile(const QString& path);
+    // A line on the figures the next run puts in place of the netlist's own; empty for none.
+    void setRunFigures(const QString& line);
 
     void showRunning();
     void showProgress(double fraction);
@@ -56,8 +58,10 @@ private:
     void clearResults(const QString& why);
     void setStatus(const QString& text, bool isFault);
     QString fileName() const;
+    QString withRunFigures(const QString& text) const;
 
     QString runPath_;
+    QString runFigures_;
     QLabel* sourceLabel_;
     WaveformPlot* topPlot_;
     WaveformPlot* tankPlot_;

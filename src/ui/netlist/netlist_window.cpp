@@ -9,6 +9,7 @@
 #include "ui/aux/window_placement.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -103,6 +104,7 @@ TPSpiceDlg::TPSpiceDlg(Calculator& calc, FileChooser& chooser, std::function<voi
       calc_(calc),
       chooser_(chooser),
       scratchPadChanged_(std::move(scratchPadChanged)),
+      asItStandsSource_([&calc] { return coilAsItStands(calc); }),
       simulatorProgram_(kNgspiceProgram),
       resultsWindow_(new SimulationResultsWindow(this))
 {
@@ -203,8 +205,13 @@ QWidget* TPSpiceDlg::makeCommandButtons()
     auto* closeButton = new QPushButton(QStringLiteral("Close"));
     closeButton->setObjectName(QStringLiteral("OKBtn"));
     closeButton->setDefault(true);
+    asItStandsBox_ = new QCheckBox(QStringLiteral("Simulate the coil as it stands"));
+    asItStandsBox_->setObjectName(QStringLiteral("AsItStandsCheck"));
+    asItStandsBox_->setToolTip(QStringLiteral(
+        "Run the model with the field solution's k, Lp, Ls and in-place capacitances; the netlist keeps the sheets' values"));
     layout->addWidget(copyButton);
     layout->addWidget(simulateButton);
+    layout->addWidget(asItStandsBox_);
     layout->addStretch();
     layout->addWidget(closeButton);
     connect(copyButton, &QPushButton::clicked, this, &TPSpiceDlg::Button1Click);
@@ -268,6 +275,11 @@ void TPSpiceDlg::setSimulatorProgram(const QString& programName)
     simulatorProgram_ = programName;
 }
 
+void TPSpiceDlg::setCoilAsItStandsSource(std::function<AsItStandsFigures()> source)
+{
+    asItStandsSource_ = std::move(source);
+}
+
 void TPSpiceDlg::Button2Click()
 {
     qv::stopTimer(calc_);
@@ -284,10 +296,21 @@ void TPSpiceDlg::Button2Click()
 
 void TPSpiceDlg::launchSimulator(const std::string& path)
 {
+    std::optional<CoilAsItStands> coil;
+    if (asItStandsBox_->isChecked()) {
+        const AsItStandsFigures figures = asItStandsSource_();
+        if (!figures.figures) {
+            reportLaunchFailure(toQt(figures.errorMessage));
+            return;
+        }
+        coil = figures.figures;
+    }
     // The previous simulator goes, and a run it still had with it.
     simulator_ = std::make_unique<NgspiceSimulator>();
     simulator_->setProgramName(simulatorProgram_);
+    simulator_->setCoilAsItStands(coil);
     resultsWindow_->setRunFile(toQt(path));
+    resultsWindow_->setRunFigures(coil ? toQt(asItStandsSummary(*coil)) : QString());
     resultsWindow_->follow(*simulator_);
     connect(simulator_.get(), &NgspiceSimulator::started, resultsWindow_,
             [placement = resultsPlacement_] { placement->show(); });

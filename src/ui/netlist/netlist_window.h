@@ -3,6 +3,7 @@
 // copied into the scratch pad from there, and a saved netlist file handed to the simulator.
 
 #include "netlist/netlist_models.h"
+#include "sim/coil_as_it_stands.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <string>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -55,6 +57,10 @@ public:
 
     // The launch reads this program from the PATH; "ngspice" unless told otherwise.
     void setSimulatorProgram(const QString& programName);
+    // Where "Simulate the coil as it stands" takes its figures; the design's field solution unless
+    // a test says otherwise.
+    void setCoilAsItStandsSource(std::function<AsItStandsFigures()> source);
+    QCheckBox* asItStandsBox() const { return asItStandsBox_; }
 
     const std::string& simulationFileName() const { return simulationFileName_; }
     // The simulator of the last launch; null before the first.
@@ -81,6 +87,8 @@ private:
     std::array<QLabel*, 3> diagrams_{};
     QButtonGroup* modelGroup_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    QCheckBox* asItStandsBox_ = nullptr;
+    std::function<AsItStandsFigures()> asItStandsSource_;
     std::string simulationFileName_;
     QString simulatorProgram_;
     bool launchFailed_ = false;

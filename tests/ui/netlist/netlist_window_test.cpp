@@ -7,11 +7,13 @@
 #include "sim/ngspice_simulator.h"
 #include "ui/aux/simulation_results_window.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -332,7 +334,73 @@ private slots:
         QVERIFY(dialog_->resultsWindow().peakText().contains(QStringLiteral("node N04")));
     }
 
+    void asItStandsRunsTheFieldsFiguresAndLeavesTheNetlistAsItReads_data() { launchRunsTheSavedNetlist_data(); }
+
+    void asItStandsRunsTheFieldsFiguresAndLeavesTheNetlistAsItReads()
+    {
+        QFETCH(int, model);
+        QCOMPARE(asItStandsBox()->text(), QStringLiteral("Simulate the coil as it stands"));
+        QVERIFY(!asItStandsBox()->isChecked());
+        const std::string path = savedNetlist(static_cast<NetlistModel>(model));
+        const QString shown = memo()->toPlainText();
+        const QByteArray saved = fileBytes(path);
+        chooser_.answer = path;
+        const QString sheetsPeak = finishedRun();
+        QVERIFY(!dialog_->resultsWindow().sourceText().contains(QStringLiteral("as it stands")));
+
+        // The design's own field solution, with the toroid on the coil as the sheets place it.
+        asItStandsBox()->setChecked(true);
+        const QString fieldPeak = finishedRun();
+        const QString source = dialog_->resultsWindow().sourceText();
+        QVERIFY2(source.contains(QRegularExpression(QStringLiteral(
+                     R"(\nCoil as it stands: k 0\.\d{3}, Lp [\d.]+ uH, Ls [\d.]+ mH, Cself [\d.]+ pF, Ctop [\d.]+ pF$)"))),
+                 qPrintable(source));
+        // Other figures ring to another peak; what the user sees and saved stays as it was.
+        QVERIFY2(fieldPeak != sheetsPeak, qPrintable(fieldPeak));
+        QCOMPARE(memo()->toPlainText(), shown);
+        QCOMPARE(fileBytes(path), saved);
+        saveShot(QStringLiteral("results_as_it_stands_model%1.png").arg(model), &dialog_->resultsWindow());
+    }
+
+    void asItStandsWithoutAFieldSolutionSaysSoAndDoesNotRun()
+    {
+        const std::string path = savedNetlist(NetlistModel::StandardRlc);
+        chooser_.answer = path;
+        const std::string why = "The coil as it stands cannot be simulated: the field solution has no coupling k.";
+        dialog_->setCoilAsItStandsSource([why] { return AsItStandsFigures{std::nullopt, why}; });
+        asItStandsBox()->setChecked(true);
+        dialog_->Button2Click();
+        QCOMPARE(host_->messages, std::vector<std::string>{why});
+        QVERIFY(dialog_->simulator() == nullptr);
+        QVERIFY(calc_->timerRunning);
+
+        // Unchecked, the netlist runs with the sheets' figures.
+        host_->messages.clear();
+        asItStandsBox()->setChecked(false);
+        finishedRun();
+        QVERIFY(!dialog_->resultsWindow().sourceText().contains(QStringLiteral("as it stands")));
+    }
+
 private:
+    QCheckBox* asItStandsBox() const { return dialog_->findChild<QCheckBox*>(QStringLiteral("AsItStandsCheck")); }
+
+    // Launches the chosen file and waits for its results: the peak line, no message.
+    QString finishedRun()
+    {
+        dialog_->Button2Click();
+        if (dialog_->simulator() == nullptr) return {};
+        QSignalSpy finished(dialog_->simulator(), &NgspiceSimulator::finished);
+        [&] { QVERIFY(finished.wait(kSimulationTimeoutMs)); }();
+        [&] { QVERIFY2(host_->messages.empty(), host_->messages.empty() ? "" : host_->messages.front().c_str()); }();
+        return dialog_->resultsWindow().peakText();
+    }
+
+    static QByteArray fileBytes(const std::string& path)
+    {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QPlainTextEdit* memo() const { return dialog_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); }
     QPushButton* button(const char* name) const { return dialog_->findChild<QPushButton*>(QLatin1String(name)); }
     QRadioButton* radio(const QString& name) const { return dialog_->findChild<QRadioButton*>(name); }
