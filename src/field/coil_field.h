@@ -37,6 +37,8 @@ struct CoilModel {
     double primaryHeightM = 0;
     double streamerLengthM = 0;
     double targetK = 0;
+    // Every member counts: the window asks for a new solution when any of them changed.
+    bool operator==(const CoilModel&) const = default;
 };
 
 // The shape follows the Topload C sheet's choice; no top load when it is not placed on the coil.

@@ -28,25 +28,6 @@ constexpr int kMaxPotentialRows = 160;
 constexpr int kMinPotentialRows = 20;
 constexpr int kInputWidthChars = 9;
 
-// Every number the solution reads: a change in any of them asks for a new solution.
-constexpr double field::CoilModel::*kModelNumbers[] = {
-    &field::CoilModel::secondaryRadiusM,      &field::CoilModel::secondaryBottomM,
-    &field::CoilModel::secondaryHeightM,      &field::CoilModel::secondaryTurns,
-    &field::CoilModel::tubeDiameterM,         &field::CoilModel::ringDiameterM,
-    &field::CoilModel::sphereRadiusM,         &field::CoilModel::clearanceM,
-    &field::CoilModel::primaryInsideDiameterM, &field::CoilModel::primaryWireDiameterM,
-    &field::CoilModel::primarySpacingM,       &field::CoilModel::primaryTurns,
-    &field::CoilModel::primaryAngleRadians,   &field::CoilModel::primaryHeightM,
-    &field::CoilModel::streamerLengthM,       &field::CoilModel::targetK,
-};
-
-bool sameModel(const field::CoilModel& a, const field::CoilModel& b)
-{
-    return a.topLoad == b.topLoad && a.ceilingM == b.ceilingM &&
-           std::all_of(std::begin(kModelNumbers), std::end(kModelNumbers),
-                       [&](double field::CoilModel::*number) { return a.*number == b.*number; });
-}
-
 } // namespace
 
 // The half-plane the drawing shows: the widest part with room round it, from the floor to the
@@ -159,7 +140,7 @@ void TCoilAnalysisDlg::follow()
 {
     syncInputs();
     const field::CoilModel model = currentCoilModel(calc_);
-    if (!requestedModel_ || !sameModel(*requestedModel_, model)) {
+    if (!requestedModel_ || *requestedModel_ != model) {
         requestedModel_ = model;
         worker_->request(analysisRequest(model, ++requested_));
         status_->setText(tr("Solving the field..."));
