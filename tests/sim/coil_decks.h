@@ -42,4 +42,23 @@ inline std::string defaultModel1File()
     return asSavedFile(defaultModel1Lines());
 }
 
+// The same netlist as PSpice users write it: the charge on the tank capacitor itself (IC=) with
+// SKIPBP on the .TRAN line, and no .IC line.
+inline std::vector<std::string> skipbpModel1Lines()
+{
+    auto lines = defaultModel1Lines();
+    lines[5] = ".TRAN  0.1ms 10ms SKIPBP";
+    lines[27] = "C_C1           0   N01   0.1796uf IC=4000";
+    lines[31] = "*";
+    return lines;
+}
+
+// The default design's model 1 values as ngspice reads them.
+inline constexpr double kTankVolts = 4000.0;
+inline constexpr double kPrimaryHenries = 0.0170e-3;
+inline constexpr double kTankFarads = 0.1796e-6;
+inline constexpr double kSecondaryHenries = 73.834e-3;
+inline constexpr double kSecondaryFarads = 41.3258e-12;
+inline constexpr double kCoupling = 0.1;
+
 } // namespace qv::test

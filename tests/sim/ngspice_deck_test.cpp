@@ -92,12 +92,7 @@ TEST(NgspiceDeck, ComplexModelGetsItsSwitchContinuationsAndTankAcrossTwoNodes)
 
 TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderIsDampedAboveTheStep)
 {
-    // A netlist as PSpice users write it: the charge on the capacitor itself, no .IC line.
-    auto lines = test::defaultModel1Lines();
-    lines[5] = ".TRAN  0.1ms 10ms SKIPBP";
-    lines[27] = "C_C1           0   N01   0.1796uf IC=4000";
-    lines[31] = "*";
-    const auto translation = translateDeck(test::asSavedFile(lines));
+    const auto translation = translateDeck(test::asSavedFile(test::skipbpModel1Lines()));
     ASSERT_TRUE(translation.deck) << translation.errorMessage;
     EXPECT_TRUE(translation.deck->usesInitialConditions);
     const auto deckText = deckLines(translation);

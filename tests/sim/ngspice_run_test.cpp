@@ -22,12 +22,11 @@
 namespace qv {
 namespace {
 
-// The default design's deck values, read back as ngspice takes them.
-constexpr double kVoutVolts = 4000.0;
-constexpr double kTankFarads = 0.1796e-6;
-constexpr double kSecondaryFarads = 41.3258e-12;
-constexpr double kSecondaryHenries = 73.834e-3;
-constexpr double kCoupling = 0.1;
+using test::kCoupling;
+using test::kSecondaryFarads;
+using test::kSecondaryHenries;
+using test::kTankFarads;
+using test::kTankVolts;
 
 TEST(NgspiceRun, DefaultRlcCoilRingsUpToTheLosslessBoundAtItsTwoModes)
 {
@@ -35,13 +34,13 @@ TEST(NgspiceRun, DefaultRlcCoilRingsUpToTheLosslessBoundAtItsTwoModes)
     ASSERT_TRUE(outcome.result) << outcome.errorMessage;
     const SimulationResult& result = *outcome.result;
     // All the tank's energy in the secondary: Vout^2 C1 = V^2 C2.
-    const double boundVolts = kVoutVolts * std::sqrt(kTankFarads / kSecondaryFarads); // 263.7 kV
+    const double boundVolts = kTankVolts * std::sqrt(kTankFarads / kSecondaryFarads); // 263.7 kV
     EXPECT_GT(result.peakTopVolts, 0.90 * boundVolts);
     EXPECT_LT(result.peakTopVolts, 1.00 * boundVolts);
     EXPECT_GT(result.peakTopSeconds, 0.0);
     // The tank starts charged to Vout; ngspice's first stored point lies some
     // 20 ns into the discharge, by when the tank has lost well under a volt.
-    EXPECT_NEAR(result.tankVolts.front(), kVoutVolts, 1.0);
+    EXPECT_NEAR(result.tankVolts.front(), kTankVolts, 1.0);
     const double tunedHz = 1.0 / (2.0 * M_PI * std::sqrt(kSecondaryHenries * kSecondaryFarads)); // 91.11 kHz
     EXPECT_NEAR(result.modeLowHz, tunedHz / std::sqrt(1.0 + kCoupling), 0.01 * tunedHz);
     EXPECT_NEAR(result.modeHighHz, tunedHz / std::sqrt(1.0 - kCoupling), 0.01 * tunedHz);
@@ -63,10 +62,7 @@ TEST(NgspiceRun, FailuresSayInPlainWordsWhatWentWrong)
 
 TEST(NgspiceRun, ChargeOnTheCapacitorWithSkipbpRingsAndNoChargeAtAllSaysSo)
 {
-    auto lines = test::defaultModel1Lines();
-    lines[5] = ".TRAN  0.1ms 10ms SKIPBP";
-    lines[27] = "C_C1           0   N01   0.1796uf IC=4000";
-    lines[31] = "*";
+    auto lines = test::skipbpModel1Lines();
     const auto charged = simulateDeck(test::asSavedFile(lines));
     ASSERT_TRUE(charged.result) << charged.errorMessage;
     EXPECT_GT(charged.result->peakTopVolts, 200e3) << "a bias point would have dropped the charge";

@@ -15,13 +15,12 @@
 namespace qv {
 namespace {
 
-// The default design's model 1 as ngspice reads it.
-constexpr double kTankVolts = 4000.0;
-constexpr double kPrimaryHenries = 0.0170e-3;
-constexpr double kTankFarads = 0.1796e-6;
-constexpr double kSecondaryHenries = 73.834e-3;
-constexpr double kSecondaryFarads = 41.3258e-12;
-constexpr double kCoupling = 0.1;
+using test::kCoupling;
+using test::kPrimaryHenries;
+using test::kSecondaryFarads;
+using test::kSecondaryHenries;
+using test::kTankFarads;
+using test::kTankVolts;
 constexpr double kStopSeconds = 10e-3;
 
 // Lossless coupled tank and secondary. With v the two capacitor voltages and i the two
