@@ -205,6 +205,16 @@ std::string saveStatement(const NgspiceDeck& deck)
     return save;
 }
 
+// The voltage of node a over node b as an ngspice expression, ground left out.
+std::string voltageBetween(const std::string& a, const std::string& b)
+{
+    if (b == "0")
+        return "V(" + a + ")";
+    if (a == "0")
+        return "-V(" + b + ")";
+    return "V(" + a + "," + b + ")";
+}
+
 DeckTranslation failure(std::string message)
 {
     return DeckTranslation{std::nullopt, std::move(message)};
@@ -245,16 +255,19 @@ std::string sbreakSwitchStatement(const std::vector<std::string>& switchWords)
     constexpr double kRoffOhms = 1e6;
     constexpr double kVonVolts = 1.0;
     constexpr double kVoffVolts = 0.0;
+    // ngspice evaluates the expression and its derivatives at every iteration of every
+    // step, a good part of the run: with Sbreak's 0 to 1 V band u is the clipped control
+    // voltage itself, and a ground side drops out of each voltage.
+    static_assert(kVoffVolts == 0.0 && kVonVolts - kVoffVolts == 1.0, "u is the control voltage clipped to [0, 1]");
     const auto number = [](double value) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.10g", value);
         return std::string(buffer);
     };
     const auto& w = switchWords;
-    const std::string u = "u2((V(" + w[3] + "," + w[4] + ")-" + number(kVoffVolts) + ")/" +
-                          number(kVonVolts - kVoffVolts) + ")";
+    const std::string u = "u2(" + voltageBetween(w[3], w[4]) + ")";
     const std::string smoothStep = u + "*" + u + "*(3-2*" + u + ")";
-    return "B" + w[0] + " " + w[1] + " " + w[2] + " I=V(" + w[1] + "," + w[2] + ")*exp(" +
+    return "B" + w[0] + " " + w[1] + " " + w[2] + " I=" + voltageBetween(w[1], w[2]) + "*exp(" +
            number(-std::log(kRoffOhms)) + "+" + number(std::log(kRoffOhms / kRonOhms)) + "*" + smoothStep + ")";
 }
 
@@ -294,9 +307,10 @@ DeckTranslation translateDeck(std::string_view netlistText)
     deck.stopSeconds = tran->stopSeconds;
     deck.usesInitialConditions = sorted.hasInitialConditions || tran->skipsBiasPoint;
     deck.upperModeHz = deck::upperCoupledModeHz(sorted.circuit);
-    deck.dampsUnresolvedModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
+    const bool dampsLadderModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
+    deck.rule = dampsLadderModes ? IntegrationRule::gear2 : IntegrationRule::trapezoidal;
     const double stepsPerPeriod = !deck.usesInitialConditions ? kStepsPerSwitchedPeriod
-                                  : deck.dampsUnresolvedModes ? kStepsPerLadderPeriod
+                                  : dampsLadderModes          ? kStepsPerLadderPeriod
                                                               : kStepsPerModePeriod;
     if (deck.upperModeHz > 0.0)
         deck.maxStepSeconds = 1.0 / (stepsPerPeriod * deck.upperModeHz);
@@ -307,7 +321,8 @@ DeckTranslation translateDeck(std::string_view netlistText)
     std::ostringstream out;
     for (const auto& line : sorted.circuit)
         out << line << '\n';
-    if (deck.dampsUnresolvedModes)
+    out << kQuietProgress << '\n';
+    if (dampsLadderModes)
         out << kLadderIntegration << '\n';
     out << ".tran " << tran->printStep << ' ' << tran->stopTime << ' ' << tran->startTime;
     if (deck.maxStepSeconds > 0.0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/integration_warp.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +30,9 @@ struct NgspiceDeck {
     // The run starts from the initial conditions as given (.IC, or IC= with SKIPBP),
     // without a bias point: the tank holds its charge at time 0.
     bool usesInitialConditions = false;
-    // Integrated by the second-order Gear method rather than the trapezoidal rule.
-    bool dampsUnresolvedModes = false;
+    // The second-order Gear rule for a ladder secondary, which damps what the step does
+    // not resolve; the trapezoidal rule otherwise.
+    IntegrationRule rule = IntegrationRule::trapezoidal;
 };
 
 struct DeckTranslation {
@@ -62,19 +65,18 @@ std::string_view tankCapacitorOf(CoilModel model);
 
 // Steps per period of the upper coupled mode, the largest transient step.
 //
-// A coil that rings from its charged tank is read for its two modes. The trapezoidal
-// rule at step h shows a mode of angular frequency w at (2/h) atan(w h / 2), low by
-// (w h)^2 / 12; with N steps per period, w h = 2 pi / N. Half of the 0.1 % promised on
-// the modes (the other half is for reading them off the spectrum) needs
-// (2 pi / N)^2 / 12 <= 0.05 %, so N >= 2 pi / sqrt(0.006) = 81.1.
-inline constexpr double kStepsPerModePeriod = 82.0;
+// A coil that rings from its charged tank is read for its two modes and its peak. The
+// trapezoidal rule at step h keeps a lossless ring's amplitude and shows its angular
+// frequency w at (2/h) atan(w h / 2), low by (w h)^2 / 12 (0.2 % at 40 steps); the modes
+// are read with that law undone (integration_warp.h), so the step is set by the peak:
+// the crest falling between steps, which the parabola through the samples round it
+// recovers (see analyseTransient), and the two modes' slightly different warps over the
+// few cycles to the peak, a few hundredths of a per cent at 40 steps.
+inline constexpr double kStepsPerModePeriod = 40.0;
 // A coil fired through a switch rings only from the firing on and is read for its
-// peak. The trapezoidal rule keeps a lossless ring's amplitude; what is left is the
-// crest falling between steps, which the parabola through the samples round it
-// recovers (see analyseTransient), and the warp above over the few cycles to the
-// peak, 0.5 % at 25 steps: within the 0.5 % asked of the peak against a run at a
-// tenth of the step. A third of the steps of a free ring keeps the long 60 Hz charging
-// before the gap fires, which needs no fine step but gets it all the same, affordable.
+// peak: the same reading at 25 steps is within 0.2 % of a run at a tenth of the step,
+// against the 0.5 % asked. The long 60 Hz charging before the gap fires needs no fine
+// step but gets it all the same, 80 % of the run.
 inline constexpr double kStepsPerSwitchedPeriod = 25.0;
 // A ladder secondary has modes of its own far above the coil's (1.4 to 3.7 MHz in the
 // calculator's seven-section ladder), which a charged tank's abrupt start excites at a
@@ -82,12 +84,15 @@ inline constexpr double kStepsPerSwitchedPeriod = 25.0;
 // and the trapezoidal rule keeps them ringing at a wrong phase: a lottery of about
 // +-0.5 % on the peak, settled only below some 10 ns (a million steps). The second-order
 // Gear method damps what the step does not resolve. It damps the coil's own ring too, by
-// about (w h)^4 / 4 per step, N (2 pi / N)^4 / 4 per cycle: 0.18 % at 60 steps per
-// period (and shows it 0.36 % low in frequency). The ladder's series top-load resistance
-// spends the ring within a cycle or two (no coupled pair forms), so its peak comes before
-// that adds up: within 0.1 % of a run at a tenth of the step, for three quarters of the
-// steps of a free ring.
-inline constexpr double kStepsPerLadderPeriod = 60.0;
+// about (w h)^4 / 4 per step, N (2 pi / N)^4 / 4 per cycle: 0.31 % at 50 steps a period.
+// The ladder's series top-load resistance spends the ring within a cycle or two (no
+// coupled pair forms) and its peak comes in the first, 1.15 cycles of the upper mode in
+// the calculator's coil: 0.36 % low against a run at a tenth of the step, within the
+// 0.5 % asked.
+inline constexpr double kStepsPerLadderPeriod = 50.0;
 inline constexpr const char* kLadderIntegration = ".options method=gear maxord=2";
+// ngspice otherwise reads the clock at every step to print its progress, a fifth of a
+// coil's run; the program follows the run in its raw file instead.
+inline constexpr const char* kQuietProgress = ".options norefvalue";
 
 } // namespace qv

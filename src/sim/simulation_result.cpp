@@ -83,9 +83,14 @@ constexpr double kModeSeparationLimit = 2.0;
 constexpr double kWeakestModeShare = 0.1;
 constexpr std::size_t kPeaksConsidered = 32;
 
-void findModes(SimulationResult& result)
+// The modes as the circuit rings them: a deck held to a largest step is integrated at
+// that step nearly throughout, and the rule's warp at the run's typical step is undone.
+void findModes(SimulationResult& result, const NgspiceDeck& deck)
 {
-    result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts);
+    FrequencyWarp warp{deck.rule, 0.0};
+    if (deck.maxStepSeconds > 0.0)
+        warp.stepSeconds = typicalStepSeconds(result.timeSeconds);
+    result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts, warp);
     const CoupledModes modes = coupledModes(result.topSpectrum);
     result.modeLowHz = modes.lowHz;
     result.modeHighHz = modes.highHz;
@@ -138,7 +143,7 @@ SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& de
     for (std::size_t i = 0; i < result.tankVolts.size(); ++i)
         result.tankVolts[i] = (*tankPositive)[i] - (*tankNegative)[i];
     findPeak(result);
-    findModes(result);
+    findModes(result, deck);
     return {std::move(result), {}};
 }
 

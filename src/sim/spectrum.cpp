@@ -78,7 +78,8 @@ std::vector<double> resampleUniform(const std::vector<double>& timeSeconds,
     return uniform;
 }
 
-Spectrum amplitudeSpectrum(const std::vector<double>& timeSeconds, const std::vector<double>& values)
+Spectrum amplitudeSpectrum(const std::vector<double>& timeSeconds, const std::vector<double>& values,
+                           const FrequencyWarp& warp)
 {
     const std::size_t points = std::min(timeSeconds.size(), values.size());
     if (points < 2 || !(timeSeconds[points - 1] > timeSeconds.front()))
@@ -86,7 +87,11 @@ Spectrum amplitudeSpectrum(const std::vector<double>& timeSeconds, const std::ve
     const std::size_t n = std::clamp(std::bit_ceil(points), kMinFftPoints, kMaxFftPoints);
     auto samples = hannWindowed(resampleUniform(timeSeconds, values, n));
     const double stepSeconds = (timeSeconds[points - 1] - timeSeconds.front()) / static_cast<double>(n - 1);
-    return Spectrum{1.0 / (static_cast<double>(n) * stepSeconds), magnitudesOf(std::move(samples))};
+    Spectrum spectrum{1.0 / (static_cast<double>(n) * stepSeconds), magnitudesOf(std::move(samples)), warp};
+    const double resolvedBins = std::floor(warp.resolvedLimitHz() / spectrum.binHz) + 1.0;
+    if (resolvedBins < static_cast<double>(spectrum.magnitude.size()))
+        spectrum.magnitude.resize(static_cast<std::size_t>(resolvedBins));
+    return spectrum;
 }
 
 std::vector<SpectralPeak> strongestPeaks(const Spectrum& spectrum, std::size_t count)
@@ -107,7 +112,7 @@ std::vector<SpectralPeak> strongestPeaks(const Spectrum& spectrum, std::size_t c
             if (curvature < 0.0)
                 offsetBins = std::clamp(0.5 * (a - c) / curvature, -0.5, 0.5);
         }
-        peaks.push_back({(static_cast<double>(k) + offsetBins) * spectrum.binHz, m[k]});
+        peaks.push_back({spectrum.frequencyHz(static_cast<double>(k) + offsetBins), m[k]});
     }
     std::sort(peaks.begin(), peaks.end(),
               [](const SpectralPeak& x, const SpectralPeak& y) { return x.magnitude > y.magnitude; });
@@ -127,9 +132,9 @@ double energyBandHz(const Spectrum& spectrum, double fraction)
     for (std::size_t k = 0; k < spectrum.magnitude.size(); ++k) {
         sum += spectrum.magnitude[k] * spectrum.magnitude[k];
         if (sum >= fraction * total)
-            return static_cast<double>(k) * spectrum.binHz;
+            return spectrum.frequencyHz(static_cast<double>(k));
     }
-    return static_cast<double>(spectrum.magnitude.size() - 1) * spectrum.binHz;
+    return spectrum.frequencyHz(static_cast<double>(spectrum.magnitude.size() - 1));
 }
 
 } // namespace qv

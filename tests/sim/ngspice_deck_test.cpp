@@ -44,14 +44,16 @@ TEST(NgspiceDeck, DefaultRlcNetlistStepsFinelyEnoughForItsModesFromItsCharge)
     EXPECT_EQ(deck.topNode, "N04");
     EXPECT_EQ(deck.tankNodes.positiveNode, "N01");
     EXPECT_EQ(deck.tankNodes.negativeNode, "0");
-    // Upper mode 91.11 kHz / sqrt(0.9) = 96.04 kHz; an 82nd of its period is 0.1270 us.
+    // Upper mode 91.11 kHz / sqrt(0.9) = 96.04 kHz; a 40th of its period is 0.2603 us.
     EXPECT_NEAR(deck.upperModeHz, 96.04e3, 20.0);
-    EXPECT_NEAR(deck.maxStepSeconds, 0.12697e-6, 0.00005e-6);
-    EXPECT_FALSE(deck.dampsUnresolvedModes);
+    EXPECT_NEAR(deck.maxStepSeconds, 0.26029e-6, 0.0001e-6);
+    EXPECT_EQ(deck.rule, IntegrationRule::trapezoidal);
     EXPECT_DOUBLE_EQ(deck.stopSeconds, 10e-3);
     const auto lines = deckLines(translation);
-    EXPECT_TRUE(hasLineStartingWith(lines, ".tran 0.1ms 10ms 0 1.2697"));
-    EXPECT_FALSE(hasLineStartingWith(lines, ".options"));
+    EXPECT_TRUE(hasLineStartingWith(lines, ".tran 0.1ms 10ms 0 2.60"));
+    // No progress lines, and the trapezoidal rule: no method option.
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with(".options"); }), 1);
+    EXPECT_TRUE(hasLineStartingWith(lines, kQuietProgress));
     EXPECT_NE(std::find(lines.begin(), lines.end(), ".save v(N04) v(N01)"), lines.end());
     const auto tran = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with(".tran"); });
     EXPECT_TRUE(tran->ends_with(" uic"));
@@ -77,7 +79,7 @@ TEST(NgspiceDeck, ComplexModelGetsItsSwitchContinuationsAndTankAcrossTwoNodes)
     EXPECT_TRUE(hasLineStartingWith(lines, "V_V2         N06  0 PULSE 0 1 8.3333ms"));
     EXPECT_FALSE(hasLineStartingWith(lines, "+"));
     EXPECT_FALSE(hasLineStartingWith(lines, "S_S1"));
-    EXPECT_TRUE(hasLineStartingWith(lines, "BS_S1 0 N05 I=V(0,N05)*exp("));
+    EXPECT_TRUE(hasLineStartingWith(lines, "BS_S1 0 N05 I=-V(N05)*exp("));
     EXPECT_FALSE(hasLineStartingWith(lines, "R_after")) << "lines after .END are not part of the circuit";
     EXPECT_EQ(translation.deck->topNode, "N010");
     EXPECT_EQ(translation.deck->tankNodes.positiveNode, "N05");
@@ -105,7 +107,7 @@ TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderIsDampe
                                       "L1 N02 0 1m\nC_C1 0 N02 1n\nL2 N03 0 1m\nL3 N03 N015 1m\nC8 0 N015 1p\n"
                                       ".IC V(N02)=1\n");
     ASSERT_TRUE(ladder.deck) << ladder.errorMessage;
-    EXPECT_TRUE(ladder.deck->dampsUnresolvedModes);
+    EXPECT_EQ(ladder.deck->rule, IntegrationRule::gear2);
     EXPECT_NEAR(ladder.deck->maxStepSeconds, 1.0 / (kStepsPerLadderPeriod * ladder.deck->upperModeHz), 1e-15);
     EXPECT_TRUE(hasLineStartingWith(deckLines(ladder), kLadderIntegration));
 }
@@ -114,9 +116,12 @@ TEST(NgspiceDeck, SbreakBecomesOneSmoothStepOfItsControlVoltage)
 {
     const std::string line = sbreakSwitchStatement({"S_S1", "0", "N05", "N06", "0", "Sbreak"});
     // Conductance exp(-ln Roff + ln(Roff / Ron) s): 1 uS open, 1 S closed; s the smooth
-    // step of the control voltage over [Voff, Von] = [0, 1].
-    const std::string u = "u2((V(N06,0)-0)/1)";
-    EXPECT_EQ(line, "BS_S1 0 N05 I=V(0,N05)*exp(-13.81551056+13.81551056*" + u + "*" + u + "*(3-2*" + u + "))");
+    // step of the control voltage over [Voff, Von] = [0, 1], so u is that voltage clipped.
+    const std::string u = "u2(V(N06))";
+    EXPECT_EQ(line, "BS_S1 0 N05 I=-V(N05)*exp(-13.81551056+13.81551056*" + u + "*" + u + "*(3-2*" + u + "))");
+    // Neither side grounded: the voltage across both.
+    EXPECT_TRUE(sbreakSwitchStatement({"S_X", "N1", "N2", "C1", "C2", "Sbreak"}).starts_with("BS_X N1 N2 I=V(N1,N2)*exp("));
+    EXPECT_NE(sbreakSwitchStatement({"S_X", "N1", "N2", "C1", "C2", "Sbreak"}).find("u2(V(C1,C2))"), std::string::npos);
 }
 
 TEST(NgspiceDeck, NetlistsThatCannotRunSayWhy)

@@ -74,6 +74,34 @@ TEST(NgspiceRun, ChargeOnTheCapacitorWithSkipbpRingsAndNoChargeAtAllSaysSo)
     EXPECT_EQ(uncharged.errorMessage.find("ngspice"), std::string::npos) << "ngspice reported no fault";
 }
 
+// The translated Sbreak switch, run by ngspice, against PSpice's law written out:
+// R = exp(Lm + 3 Lr (Vc - Vm) / (2 Vd) - 2 Lr (Vc - Vm)^3 / Vd^3) between Voff = 0 and
+// Von = 1 V, Lm = ln sqrt(Ron Roff), Lr = ln(Ron / Roff), Ron 1 ohm, Roff 1 Mohm. The
+// switch is the lower arm of a divider from 1 V through 1 kohm; its control ramps from
+// -0.5 to 1.5 V over the run, solved to a part in 10^7 so the law shows to 10^-5.
+TEST(NgspiceRun, TranslatedSwitchFollowsPSpicesLogCubicLaw)
+{
+    NgspiceDeck deck;
+    deck.topNode = "N2";
+    deck.tankNodes = {"N1", "0"};
+    deck.text = "switch law\nV_S N1 0 DC 1\nR_1 N1 N2 1k\n" +
+                sbreakSwitchStatement({"S_S1", "N2", "0", "NC", "0", "Sbreak"}) +
+                "\nV_C NC 0 PWL(0 -0.5 20u 1.5)\n.options norefvalue reltol=1e-7\n.tran 0.1u 20u 0 0.1u\n.save v(N2) v(N1) v(NC)\n.end\n";
+    const SimulationOutcome outcome = simulateTranslatedDeck(deck);
+    ASSERT_TRUE(outcome.result) << outcome.errorMessage;
+    const auto& r = *outcome.result;
+    const double lm = std::log(std::sqrt(1e6));
+    const double lr = std::log(1.0 / 1e6);
+    for (std::size_t i = 0; i < r.timeSeconds.size(); ++i) {
+        const double control = std::clamp(-0.5 + 2.0 * r.timeSeconds[i] / 20e-6, 0.0, 1.0);
+        const double x = control - 0.5;
+        const double expectedOhms = std::exp(lm + 1.5 * lr * x - 2.0 * lr * x * x * x);
+        const double v = r.topVolts[i];
+        const double ohms = 1e3 * v / (1.0 - v);
+        EXPECT_NEAR(ohms, expectedOhms, 1e-5 * expectedOhms) << "control " << control << " V";
+    }
+}
+
 TEST(NgspiceRun, ConsoleErrorLineIsTheFirstThatReportsAFault)
 {
     EXPECT_EQ(firstErrorLine("Note: fine\n\nError on line 13 : l1_tx1 n02 0 banana\nError again\n"),

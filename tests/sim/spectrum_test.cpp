@@ -12,7 +12,7 @@ namespace {
 TEST(Spectrum, EnergyBandEndsWhereTheStrongToneEnds)
 {
     // 99 % of the energy below the 20 kHz tone of three: the 100 kHz one holds 0.25 % of it.
-    Spectrum spectrum{100.0, std::vector<double>(2000, 0.0)};
+    Spectrum spectrum{100.0, std::vector<double>(2000, 0.0), {}};
     spectrum.magnitude[100] = 10.0;
     spectrum.magnitude[200] = 10.0;
     spectrum.magnitude[1000] = 0.5;

@@ -31,7 +31,7 @@ SpectrumPlot::SpectrumPlot(QWidget* parent) : QWidget(parent)
 
 AxisRange SpectrumPlot::fullRange() const
 {
-    const double lastKhz = spectrum_.binHz * static_cast<double>(spectrum_.magnitude.size()) / kHzPerKhz;
+    const double lastKhz = spectrum_.frequencyHz(static_cast<double>(spectrum_.magnitude.size())) / kHzPerKhz;
     return {0.0, std::max(lastKhz, 1e-9)};
 }
 
@@ -85,7 +85,7 @@ void SpectrumPlot::paintEvent(QPaintEvent*)
     std::vector<double> kv(spectrum_.magnitude.size());
     double largest = 0.0;
     for (std::size_t k = 0; k < khz.size(); ++k) {
-        khz[k] = static_cast<double>(k) * spectrum_.binHz / kHzPerKhz;
+        khz[k] = spectrum_.frequencyHz(static_cast<double>(k)) / kHzPerKhz;
         kv[k] = spectrum_.magnitude[k] / kVoltsPerKv;
         if (khz[k] >= view_.low && khz[k] <= view_.high)
             largest = std::max(largest, kv[k]);
