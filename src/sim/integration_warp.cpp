@@ -9,8 +9,7 @@ namespace qv {
 
 namespace {
 
-// Fewer samples a period than this show no ring; below it both laws are monotonic (the
-// Gear estimate rises up to 0.31 of the step's rate).
+// Fewer samples a period than this show no ring to read.
 constexpr double kStepsPerResolvedPeriod = 4.0;
 
 } // namespace
@@ -28,10 +27,7 @@ double FrequencyWarp::trueHz(double computedHz) const
         return computedHz;
     computedHz = std::min(computedHz, resolvedLimitHz());
     const double computedRadiansPerStep = 2.0 * std::numbers::pi * computedHz * stepSeconds;
-    const double trueRadiansPerStep =
-        rule == IntegrationRule::trapezoidal
-            ? 2.0 * std::tan(computedRadiansPerStep / 2.0)
-            : 2.0 * std::sin(computedRadiansPerStep) - std::sin(2.0 * computedRadiansPerStep) / 2.0;
+    const double trueRadiansPerStep = 2.0 * std::tan(computedRadiansPerStep / 2.0);
     return trueRadiansPerStep / (2.0 * std::numbers::pi * stepSeconds);
 }
 

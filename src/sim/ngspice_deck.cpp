@@ -307,11 +307,10 @@ DeckTranslation translateDeck(std::string_view netlistText)
     deck.stopSeconds = tran->stopSeconds;
     deck.usesInitialConditions = sorted.hasInitialConditions || tran->skipsBiasPoint;
     deck.upperModeHz = deck::upperCoupledModeHz(sorted.circuit);
-    const bool dampsLadderModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
-    deck.rule = dampsLadderModes ? IntegrationRule::gear2 : IntegrationRule::trapezoidal;
-    const double stepsPerPeriod = !deck.usesInitialConditions ? kStepsPerSwitchedPeriod
-                                  : dampsLadderModes          ? kStepsPerLadderPeriod
-                                                              : kStepsPerModePeriod;
+    const bool ringsInLadderModes = deck.usesInitialConditions && deck::hasLadderNetwork(sorted.circuit);
+    if (ringsInLadderModes)
+        deck.ladderModesAboveHz = kLadderCutoffPerUpperMode * deck.upperModeHz;
+    const double stepsPerPeriod = deck.usesInitialConditions ? kStepsPerModePeriod : kStepsPerSwitchedPeriod;
     if (deck.upperModeHz > 0.0)
         deck.maxStepSeconds = 1.0 / (stepsPerPeriod * deck.upperModeHz);
     if (tran->maxStepSeconds && *tran->maxStepSeconds > 0.0 &&
@@ -322,8 +321,8 @@ DeckTranslation translateDeck(std::string_view netlistText)
     for (const auto& line : sorted.circuit)
         out << line << '\n';
     out << kQuietProgress << '\n';
-    if (dampsLadderModes)
-        out << kLadderIntegration << '\n';
+    if (ringsInLadderModes)
+        out << kHeldStep << '\n';
     out << ".tran " << tran->printStep << ' ' << tran->stopTime << ' ' << tran->startTime;
     if (deck.maxStepSeconds > 0.0)
         out << ' ' << formatSeconds(deck.maxStepSeconds);

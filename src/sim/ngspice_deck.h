@@ -1,7 +1,5 @@
 #pragma once
 
-#include "sim/integration_warp.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +28,9 @@ struct NgspiceDeck {
     // The run starts from the initial conditions as given (.IC, or IC= with SKIPBP),
     // without a bias point: the tank holds its charge at time 0.
     bool usesInitialConditions = false;
-    // The second-order Gear rule for a ladder secondary, which damps what the step does
-    // not resolve; the trapezoidal rule otherwise.
-    IntegrationRule rule = IntegrationRule::trapezoidal;
+    // A ladder secondary's own modes lie above this and are filtered out of the record
+    // (see kLadderCutoffPerUpperMode); 0 for a coil without a ladder.
+    double ladderModesAboveHz = 0.0;
 };
 
 struct DeckTranslation {
@@ -50,7 +48,7 @@ std::optional<CoilModel> modelOf(const std::vector<std::string>& lines);
 //   (see resonance.h and the step counts below), and uic when the netlist sets initial
 //   conditions with .IC or skips the bias point with SKIPBP (or UIC), so the charged
 //   tank capacitor starts the ring-down instead of a DC bias point;
-// - a ladder secondary is integrated by the second-order Gear method (see below);
+// - a ladder secondary's step is held against its own modes (see below);
 // - each Sbreak switch becomes a behavioural resistance with PSpice's smooth switch law;
 // - .save keeps the top node and the tank capacitor nodes, and exactly one .end closes it.
 DeckTranslation translateDeck(std::string_view netlistText);
@@ -79,18 +77,19 @@ inline constexpr double kStepsPerModePeriod = 40.0;
 // step but gets it all the same, 80 % of the run.
 inline constexpr double kStepsPerSwitchedPeriod = 25.0;
 // A ladder secondary has modes of its own far above the coil's (1.4 to 3.7 MHz in the
-// calculator's seven-section ladder), which a charged tank's abrupt start excites at a
-// few tenths of a per cent of the ring. No step near the coil's period resolves them,
-// and the trapezoidal rule keeps them ringing at a wrong phase: a lottery of about
-// +-0.5 % on the peak, settled only below some 10 ns (a million steps). The second-order
-// Gear method damps what the step does not resolve. It damps the coil's own ring too, by
-// about (w h)^4 / 4 per step, N (2 pi / N)^4 / 4 per cycle: 0.31 % at 50 steps a period.
-// The ladder's series top-load resistance spends the ring within a cycle or two (no
-// coupled pair forms) and its peak comes in the first, 1.15 cycles of the upper mode in
-// the calculator's coil: 0.36 % low against a run at a tenth of the step, within the
-// 0.5 % asked.
-inline constexpr double kStepsPerLadderPeriod = 50.0;
-inline constexpr const char* kLadderIntegration = ".options method=gear maxord=2";
+// calculator's seven-section ladder, an artefact of lumping the winding), which a
+// charged tank's abrupt start excites at a few tenths of a per cent of the ring. No step
+// near the coil's period resolves them: the trapezoidal rule keeps them at a wrong phase
+// (a lottery of +-0.7 % on the peak) and its step control shrinks the step to chase
+// them; a damping rule (Gear's) would damp the coil's long ring-down with them, a fifth
+// of it by 1 ms. So the ladder is stepped like a free ring, its step held (the loose
+// truncation tolerance), and its own modes are taken out of the record afterwards by a
+// zero-phase low-pass (low_pass.h) cut at four times the upper mode, which keeps the
+// coil's modes to a part in 10^4. At 40 steps a period the trapezoidal rule shows the
+// ladder's lowest mode at 11 times the upper mode, beyond the cut.
+inline constexpr const char* kHeldStep = ".options trtol=1000";
+inline constexpr double kLadderCutoffPerUpperMode = 4.0;
+inline constexpr double kLadderFilterHalfWidthPeriods = 1.5;
 // ngspice otherwise reads the clock at every step to print its progress, a fifth of a
 // coil's run; the program follows the run in its raw file instead.
 inline constexpr const char* kQuietProgress = ".options norefvalue";

@@ -1,6 +1,7 @@
 #include "sim/simulation_result.h"
 
 #include "sim/deck_lines.h"
+#include "sim/low_pass.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,13 +88,30 @@ constexpr std::size_t kPeaksConsidered = 32;
 // that step nearly throughout, and the rule's warp at the run's typical step is undone.
 void findModes(SimulationResult& result, const NgspiceDeck& deck)
 {
-    FrequencyWarp warp{deck.rule, 0.0};
+    FrequencyWarp warp;
     if (deck.maxStepSeconds > 0.0)
         warp.stepSeconds = typicalStepSeconds(result.timeSeconds);
     result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts, warp);
     const CoupledModes modes = coupledModes(result.topSpectrum);
     result.modeLowHz = modes.lowHz;
     result.modeHighHz = modes.highHz;
+}
+
+// A ladder's own modes out of both voltages (see kLadderCutoffPerUpperMode). The run held
+// its step but for a few at the start; the record is put on that step's even grid first.
+void removeLadderModes(SimulationResult& result, const NgspiceDeck& deck)
+{
+    const double stepSeconds = typicalStepSeconds(result.timeSeconds);
+    const double spanSeconds = result.timeSeconds.back() - result.timeSeconds.front();
+    if (!(stepSeconds > 0.0))
+        return;
+    const auto count = static_cast<std::size_t>(std::llround(spanSeconds / stepSeconds)) + 1;
+    const double halfWidthSeconds = kLadderFilterHalfWidthPeriods / deck.upperModeHz;
+    for (auto* volts : {&result.topVolts, &result.tankVolts})
+        *volts = lowPassed(resampleUniform(result.timeSeconds, *volts, count), stepSeconds, deck.ladderModesAboveHz,
+                           halfWidthSeconds);
+    result.timeSeconds = resampleUniform(result.timeSeconds, result.timeSeconds, count);
+    result.ladderModesRemoved = true;
 }
 
 } // namespace
@@ -142,6 +160,8 @@ SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& de
     result.tankVolts.resize(result.timeSeconds.size());
     for (std::size_t i = 0; i < result.tankVolts.size(); ++i)
         result.tankVolts[i] = (*tankPositive)[i] - (*tankNegative)[i];
+    if (deck.ladderModesAboveHz > 0.0)
+        removeLadderModes(result, deck);
     findPeak(result);
     findModes(result, deck);
     return {std::move(result), {}};

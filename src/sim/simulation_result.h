@@ -20,6 +20,9 @@ struct SimulationResult {
     std::vector<double> tankVolts; // across the primary tank capacitor
     // The run started from the tank's initial charge without a bias point (uic).
     bool startsFromInitialCharge = false;
+    // A ladder secondary's own modes were filtered out of both voltages, which are then
+    // on an even grid.
+    bool ladderModesRemoved = false;
     // Largest magnitude of the top voltage, its crest placed between the samples by the
     // parabola through the three round the largest; its sign is that of topVolts there.
     double peakTopVolts = 0.0;

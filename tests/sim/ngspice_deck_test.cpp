@@ -47,7 +47,7 @@ TEST(NgspiceDeck, DefaultRlcNetlistStepsFinelyEnoughForItsModesFromItsCharge)
     // Upper mode 91.11 kHz / sqrt(0.9) = 96.04 kHz; a 40th of its period is 0.2603 us.
     EXPECT_NEAR(deck.upperModeHz, 96.04e3, 20.0);
     EXPECT_NEAR(deck.maxStepSeconds, 0.26029e-6, 0.0001e-6);
-    EXPECT_EQ(deck.rule, IntegrationRule::trapezoidal);
+    EXPECT_EQ(deck.ladderModesAboveHz, 0.0);
     EXPECT_DOUBLE_EQ(deck.stopSeconds, 10e-3);
     const auto lines = deckLines(translation);
     EXPECT_TRUE(hasLineStartingWith(lines, ".tran 0.1ms 10ms 0 2.60"));
@@ -92,7 +92,7 @@ TEST(NgspiceDeck, ComplexModelGetsItsSwitchContinuationsAndTankAcrossTwoNodes)
     EXPECT_NEAR(translation.deck->maxStepSeconds, 1.0 / (25.0 * 95.98e3), 0.001e-6);
 }
 
-TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderIsDampedAboveTheStep)
+TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderHoldsItsStep)
 {
     const auto translation = translateDeck(test::asSavedFile(test::skipbpModel1Lines()));
     ASSERT_TRUE(translation.deck) << translation.errorMessage;
@@ -107,9 +107,9 @@ TEST(NgspiceDeck, SkippedBiasPointStartsFromTheCapacitorsChargeAndALadderIsDampe
                                       "L1 N02 0 1m\nC_C1 0 N02 1n\nL2 N03 0 1m\nL3 N03 N015 1m\nC8 0 N015 1p\n"
                                       ".IC V(N02)=1\n");
     ASSERT_TRUE(ladder.deck) << ladder.errorMessage;
-    EXPECT_EQ(ladder.deck->rule, IntegrationRule::gear2);
-    EXPECT_NEAR(ladder.deck->maxStepSeconds, 1.0 / (kStepsPerLadderPeriod * ladder.deck->upperModeHz), 1e-15);
-    EXPECT_TRUE(hasLineStartingWith(deckLines(ladder), kLadderIntegration));
+    EXPECT_NEAR(ladder.deck->maxStepSeconds, 1.0 / (kStepsPerModePeriod * ladder.deck->upperModeHz), 1e-15);
+    EXPECT_DOUBLE_EQ(ladder.deck->ladderModesAboveHz, kLadderCutoffPerUpperMode * ladder.deck->upperModeHz);
+    EXPECT_TRUE(hasLineStartingWith(deckLines(ladder), kHeldStep));
 }
 
 TEST(NgspiceDeck, SbreakBecomesOneSmoothStepOfItsControlVoltage)

@@ -134,13 +134,13 @@ private slots:
         QTest::addColumn<QStringList>("inExplanation");
         QTest::addColumn<QStringList>("notInExplanation");
         QTest::newRow("RLC") << 1 << true << true << "86.80 kHz" << QStringList{"no bias-point", "DC short"}
-                             << QStringList{"R8", "gap"};
+                             << QStringList{"R8", "gap", "filtered out"};
         QTest::newRow("ladder") << 2 << false << true << "damped too strongly"
-                                << QStringList{"no bias-point", "R8", "no coupled pair of modes exists"}
+                                << QStringList{"no bias-point", "R8", "no coupled pair of modes exists", "filtered out"}
                                 << QStringList{"gap"};
         QTest::newRow("complex") << 3 << false << false << "no pair resolved"
                                  << QStringList{"0.1 ms control ramp", "not what the coil can reach"}
-                                 << QStringList{"bias-point", "R8"};
+                                 << QStringList{"bias-point", "R8", "filtered out"};
     }
 
     void explanationsSayWhatEachModelsFiguresMean()
@@ -154,6 +154,7 @@ private slots:
         SimulationResult result = syntheticRing();
         result.model = static_cast<CoilModel>(model);
         result.startsFromInitialCharge = fromCharge;
+        result.ladderModesRemoved = result.model == CoilModel::distributedLadder;
         if (!modesFound)
             result.modeLowHz = result.modeHighHz = std::nan("");
         SimulationResultsWindow window;

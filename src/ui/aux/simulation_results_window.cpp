@@ -94,6 +94,10 @@ QString resultExplanation(const SimulationResult& result)
         sentences << QObject::tr("The resistor in series with the top load (R8) damps the secondary so strongly that "
                                  "no coupled pair of modes exists: the tank's energy passes to the secondary once and "
                                  "is spent in that resistor instead of swinging back and forth.");
+    if (result.ladderModesRemoved)
+        sentences << QObject::tr("The ladder's own modes, far above the coil's (an artefact of lumping the winding "
+                                 "into sections, rung by the tank's abrupt start), are filtered out of both waveforms; "
+                                 "the coil's ring and its modes are kept whole.");
     if (result.model == CoilModel::complex)
         sentences << QObject::tr("The gap switch closes over its 0.1 ms control ramp, so most of the tank's energy is "
                                  "lost in the switch while it closes: the peak shows this model's slow gap, not what "
