@@ -76,7 +76,7 @@ inline constexpr double kStepsPerModePeriod = 40.0;
 // against the 0.5 % asked. The long 60 Hz charging before the gap fires needs no fine
 // step but gets it all the same, 80 % of the run.
 inline constexpr double kStepsPerSwitchedPeriod = 25.0;
-// A ladder secondary has modes of its own far above the coil's (1.4 to 3.7 MHz in the
+// A ladder secondary has modes of its own far above the coil's (1.2 to 3.7 MHz in the
 // calculator's seven-section ladder, an artefact of lumping the winding), which a
 // charged tank's abrupt start excites at a few tenths of a per cent of the ring. No step
 // near the coil's period resolves them: the trapezoidal rule keeps them at a wrong phase
@@ -86,7 +86,7 @@ inline constexpr double kStepsPerSwitchedPeriod = 25.0;
 // truncation tolerance), and its own modes are taken out of the record afterwards by a
 // zero-phase low-pass (low_pass.h) cut at four times the upper mode, which keeps the
 // coil's modes to a part in 10^4. At 40 steps a period the trapezoidal rule shows the
-// ladder's lowest mode at 11 times the upper mode, beyond the cut.
+// ladder's lowest mode at 10 times the upper mode, beyond the cut.
 inline constexpr const char* kHeldStep = ".options trtol=1000";
 inline constexpr double kLadderCutoffPerUpperMode = 4.0;
 inline constexpr double kLadderFilterHalfWidthPeriods = 1.5;

@@ -85,7 +85,8 @@ constexpr double kWeakestModeShare = 0.1;
 constexpr std::size_t kPeaksConsidered = 32;
 
 // The modes as the circuit rings them: a deck held to a largest step is integrated at
-// that step nearly throughout, and the rule's warp at the run's typical step is undone.
+// that step nearly throughout, and the trapezoidal rule's warp at the run's typical step
+// is undone.
 void findModes(SimulationResult& result, const NgspiceDeck& deck)
 {
     FrequencyWarp warp;

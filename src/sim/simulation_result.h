@@ -48,7 +48,8 @@ struct CoupledModes {
 CoupledModes coupledModes(const Spectrum& spectrum);
 
 // Picks the transient plot out of a raw file and derives the result for the deck
-// it was run from. A top voltage that never leaves 0 V is no result: nothing drove the coil.
+// it was run from, a ladder's own modes filtered out where the deck says so. A top voltage
+// that never leaves 0 V is no result: nothing drove the coil.
 SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& deck);
 
 } // namespace qv

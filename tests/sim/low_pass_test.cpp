@@ -44,7 +44,7 @@ TEST(LowPass, KeepsTheCoilsModesAndTakesOutTheLaddersOwn)
             out[i] -= in[i];
         EXPECT_LT(largestInMiddle(out), 1e-4) << "in phase and at full height at " << modeHz << " Hz";
     }
-    // The trapezoidal rule at this step shows the ladder's lowest mode near 11 times the upper one.
+    // The trapezoidal rule at this step shows the ladder's lowest mode near 10 times the upper one.
     for (const double ladderHz : {7.0 * kUpperModeHz, 11.0 * kUpperModeHz, 15.0 * kUpperModeHz})
         EXPECT_LT(largestInMiddle(lowPassed(tone(ladderHz, kCount), kStepSeconds, kCutoffHz, kHalfWidthSeconds)), 1e-3)
             << ladderHz << " Hz";

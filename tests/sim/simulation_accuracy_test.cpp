@@ -169,7 +169,7 @@ TEST_P(PeakAtATenthOfTheStep, AgreesWithinHalfAPerCentAndRingsDownAlike)
 
 INSTANTIATE_TEST_SUITE_P(LadderAndComplexModels, PeakAtATenthOfTheStep,
                          ::testing::Values(SavedModel{"default_model2.cir", true}, SavedModel{"default_model3.cir", false}),
-                         [](const auto& info) { return info.index == 0 ? "Ladder" : "Complex"; });
+                         [](const auto& tested) { return tested.index == 0 ? "Ladder" : "Complex"; });
 
 } // namespace
 } // namespace qv
