@@ -28,8 +28,9 @@ Record trapezoidalRing(double stepSeconds)
     const std::complex<double> step = (1.0 + 0.5i * wh) / (1.0 - 0.5i * wh);
     Record record;
     std::complex<double> z = 1.0;
-    for (double t = 0; t < kRecordSeconds; t += stepSeconds) {
-        record.timeSeconds.push_back(t);
+    const auto steps = static_cast<int>(kRecordSeconds / stepSeconds);
+    for (int i = 0; i < steps; ++i) {
+        record.timeSeconds.push_back(i * stepSeconds);
         record.values.push_back(z.real());
         z *= step;
     }
