@@ -24,26 +24,12 @@
 
 using namespace qv;
 
-class MainPageTest : public QObject {
+class MainPageTest : public QObject, protected MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMainPage> page;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    AnsweringChooser chooser;
-    QTemporaryDir dir;
-
-    template <typename W = QWidget> W* widget(const char* name)
-    {
-        W* found = page->findChild<W*>(name);
-        if (!found) qFatal("no widget %s", name);
-        return found;
-    }
     QString text(const char* field) { return widget<QLineEdit>(field)->text(); }
     QString status(int panel) { return widget<QLabel>(panel == 0 ? "StatusPanel0" : "StatusPanel1")->text(); }
-    bool timerOn() { return widget<QTimer>("MainLoopTimer")->isActive(); }
-    QColor colour(const char* field) { return widget<QLineEdit>(field)->palette().color(QPalette::Base); }
-    std::string path(const char* name) { return dir.filePath(name).toStdString(); }
     // Clicks near the left end, where a radio button's indicator is.
     static QString describe(const QWidget* w)
     {
@@ -75,21 +61,14 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(dir.isValid());
-        page = std::make_unique<TMainPage>();
-        page->setFileChooser(chooser);
-        chooser = AnsweringChooser{};
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        QVERIFY(QTest::qWaitForWindowActive(page.get()));
-        watchdog = std::make_unique<ModalWatchdog>();
+        QVERIFY(makePage());
+        QVERIFY(showActive());
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected.isEmpty(), qPrintable(watchdog->unexpected.join(", ")));
-        page.reset();
-        watchdog.reset();
+        const QStringList unexpected = closePage();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(", ")));
     }
 
     void startsOnThePictureAndBeginRuns()

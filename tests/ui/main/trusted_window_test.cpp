@@ -72,25 +72,11 @@ struct ExtremeDesign {
 
 Q_DECLARE_METATYPE(ExtremeDesign)
 
-class TrustedWindowTest : public QObject {
+class TrustedWindowTest : public QObject, protected MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMainPage> page;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    AnsweringChooser chooser;
     AnsweringQuestion question;
-    QTemporaryDir dir;
-
-    template <typename W = QWidget> W* widget(const char* name)
-    {
-        W* found = page->findChild<W*>(name);
-        if (!found) qFatal("no widget %s", name);
-        return found;
-    }
-    QColor colour(const char* field) { return widget<QLineEdit>(field)->palette().color(QPalette::Base); }
-    bool timerOn() { return widget<QTimer>("MainLoopTimer")->isActive(); }
-    std::string path(const char* name) { return dir.filePath(name).toStdString(); }
     void click(QWidget* w, QPoint at = {}) { QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? QPoint(8, w->height() / 2) : at); }
     void begin()
     {
@@ -120,23 +106,16 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(dir.isValid());
-        page = std::make_unique<TMainPage>();
-        page->setFileChooser(chooser);
-        chooser = AnsweringChooser{};
+        QVERIFY(makePage());
         question = AnsweringQuestion{};
         page->setUnsavedWorkQuestion(question);
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        QVERIFY(QTest::qWaitForWindowActive(page.get()));
-        watchdog = std::make_unique<ModalWatchdog>();
+        QVERIFY(showActive());
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected.isEmpty(), qPrintable(watchdog->unexpected.join(", ")));
-        page.reset();
-        watchdog.reset();
+        const QStringList unexpected = closePage();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(", ")));
     }
 
     // Small and large coils give frequencies, lengths and LC products in the thousands; each

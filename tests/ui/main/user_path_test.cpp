@@ -22,17 +22,13 @@
 
 using namespace qv;
 
-class UserPathTest : public QObject {
+class UserPathTest : public QObject, protected MainWindowHarness {
     Q_OBJECT
 
     static constexpr int kSimulationTimeoutMs = 60000;
     static constexpr int kTwoPassesMs = 3 * kPassIntervalMs;
 
-    QTemporaryDir dir;
-    AnsweringChooser chooser;
-    std::unique_ptr<TMainPage> page;
     std::unique_ptr<TPSpiceDlg> netlist;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     template <typename W = QWidget> W* find(QWidget* in, const char* name)
     {
@@ -46,7 +42,6 @@ class UserPathTest : public QObject {
         QWidget* w = find(in, name);
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
     }
-    bool timerOn() { return find<QTimer>(page.get(), "MainLoopTimer")->isActive(); }
     QString memo() { return find<QPlainTextEdit>(netlist.get(), "Memo1")->toPlainText(); }
 
     void typeInto(const char* field, const QString& typed)
@@ -96,28 +91,21 @@ class UserPathTest : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(dir.isValid());
-        chooser = AnsweringChooser{};
-        page = std::make_unique<TMainPage>();
-        page->setFileChooser(chooser);
+        QVERIFY(makePage());
         netlist = std::make_unique<TPSpiceDlg>(page->calculator(), chooser, [this] { page->refreshView(); }, page.get());
         ToolHooks hooks;
         hooks.netlist = [this] { netlist->show(); };
         page->setToolHooks(hooks);
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        QVERIFY(QTest::qWaitForWindowActive(page.get()));
-        watchdog = std::make_unique<ModalWatchdog>();
+        QVERIFY(showActive());
         click(page.get(), "BeginButton");
         QTest::qWait(kTwoPassesMs);
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected.isEmpty(), qPrintable(watchdog->unexpected.join(", ")));
         netlist.reset();
-        page.reset();
-        watchdog.reset();
+        const QStringList unexpected = closePage();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(", ")));
     }
 
     void savedLadderNetlistSimulates()

@@ -4,14 +4,19 @@
 // texts) and fails the test when any other modal dialog appears instead of hanging in its loop.
 
 #include "core/file_chooser.h"
+#include "main_page.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,4 +68,51 @@ private:
         answers.pop_front();
         return next;
     }
+};
+
+// One main window per test, for test classes that derive from it beside QObject: made with
+// makePage() in init(), given what else the test wires in, shown with showActive(), and
+// dropped in cleanup() by closePage(), which says which unexpected dialogs appeared.
+class MainWindowHarness {
+protected:
+    QTemporaryDir dir;
+    AnsweringChooser chooser;
+    std::unique_ptr<qv::TMainPage> page;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    // False when there is no temporary directory to write in.
+    bool makePage()
+    {
+        chooser = AnsweringChooser{};
+        page = std::make_unique<qv::TMainPage>();
+        page->setFileChooser(chooser);
+        return dir.isValid();
+    }
+    // False when the window did not become the active one.
+    bool showActive()
+    {
+        page->show();
+        QApplication::setActiveWindow(page.get());
+        const bool active = QTest::qWaitForWindowActive(page.get());
+        watchdog = std::make_unique<ModalWatchdog>();
+        return active;
+    }
+    // The class names of the modal dialogs other than message boxes that appeared.
+    QStringList closePage()
+    {
+        const QStringList unexpected = watchdog ? watchdog->unexpected : QStringList{};
+        page.reset();
+        watchdog.reset();
+        return unexpected;
+    }
+
+    template <typename W = QWidget> W* widget(const char* name) const
+    {
+        W* found = page->findChild<W*>(name);
+        if (!found) qFatal("no widget %s", name);
+        return found;
+    }
+    bool timerOn() const { return widget<QTimer>("MainLoopTimer")->isActive(); }
+    QColor colour(const char* field) const { return widget<QLineEdit>(field)->palette().color(QPalette::Base); }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 };
