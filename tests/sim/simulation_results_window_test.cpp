@@ -3,11 +3,15 @@
 #include "ui/aux/waveform_plot.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -67,10 +71,10 @@ private slots:
         window.show();
         QVERIFY(window.findChild<QPushButton*>()->isVisible());
         window.showResult(syntheticRing());
-        QVERIFY(window.peakText().contains(QStringLiteral("250.0 kV")));
+        QVERIFY(window.peakText().contains(QStringLiteral("250.0\u00a0kV")));
         QVERIFY(window.peakText().contains(QStringLiteral("N04")));
-        QVERIFY(window.modesText().contains(QStringLiteral("86.80 kHz")));
-        QVERIFY(window.modesText().contains(QStringLiteral("96.00 kHz")));
+        QVERIFY(window.modesText().contains(QStringLiteral("86.80\u00a0kHz")));
+        QVERIFY(window.modesText().contains(QStringLiteral("96.00\u00a0kHz")));
         QVERIFY(!window.findChild<QPushButton*>()->isVisible());
         const QString shot = qEnvironmentVariable("QUORVANE_RESULTS_PNG");
         if (!shot.isEmpty())
@@ -133,7 +137,7 @@ private slots:
         QTest::addColumn<QString>("inModes");
         QTest::addColumn<QStringList>("inExplanation");
         QTest::addColumn<QStringList>("notInExplanation");
-        QTest::newRow("RLC") << 1 << true << true << "86.80 kHz" << QStringList{"no bias-point", "DC short"}
+        QTest::newRow("RLC") << 1 << true << true << "86.80\u00a0kHz" << QStringList{"no bias-point", "DC short"}
                              << QStringList{"R8", "gap", "filtered out"};
         QTest::newRow("ladder") << 2 << false << true << "damped too strongly"
                                 << QStringList{"no bias-point", "R8", "no coupled pair of modes exists", "filtered out"}
@@ -173,6 +177,37 @@ private slots:
             window.show();
             window.grab().save(shot + QStringLiteral("/results_model%1.png").arg(model));
         }
+    }
+
+    // A screen smaller than the plots need (a 1366 x 768 one at double size is 683 x 384):
+    // the results scroll, each plot keeps the height its title and axes need, and the run's
+    // status and Cancel stay in view.
+    void aSmallWindowScrollsRatherThanSqueezingThePlots()
+    {
+        SimulationResult result = syntheticRing();
+        result.model = CoilModel::distributedLadder; // the longest explanation
+        result.startsFromInitialCharge = true;
+        result.ladderModesRemoved = true;
+        result.modeLowHz = result.modeHighHz = std::nan("");
+        SimulationResultsWindow window;
+        window.setRunFile(QStringLiteral("/home/coil/model.cir"));
+        window.showResult(result);
+        window.resize(640, 360);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QWidget* plot : {static_cast<QWidget*>(window.topPlot()), static_cast<QWidget*>(window.tankPlot()),
+                                    static_cast<QWidget*>(window.spectrumPlot())})
+            QVERIFY2(plot->height() >= plot->minimumHeight(), qPrintable(QString::number(plot->height())));
+        const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("ResultsScroll"));
+        QVERIFY(scroll);
+        QVERIFY(scroll->verticalScrollBar()->isVisible());
+        // The status line (points and nodes) is the last row, below the scrolled results.
+        const auto labels = window.findChildren<QLabel*>();
+        const auto status = std::find_if(labels.begin(), labels.end(),
+                                         [&](const QLabel* l) { return l->text() == window.statusText(); });
+        QVERIFY(status != labels.end());
+        QVERIFY((*status)->isVisible());
+        QVERIFY((*status)->mapTo(&window, QPoint(0, (*status)->height())).y() <= window.height());
     }
 
     void aNewRunAFailureOrACancelLeavesNoOldFiguresAsCurrent()

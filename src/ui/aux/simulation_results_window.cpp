@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -45,7 +46,7 @@ QString nodeText(const NodePair& nodes)
 
 QString kilohertz(double hz)
 {
-    return QString::number(hz / 1e3, 'f', 2) + QStringLiteral(" kHz");
+    return QString::number(hz / 1e3, 'f', 2) + QStringLiteral("\u00a0kHz");
 }
 
 // The model's name as the netlist window's buttons give it.
@@ -124,22 +125,35 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     plots->addWidget(tankPlot_);
     plots->addWidget(spectrumPlot_);
     plots->setChildrenCollapsible(false);
+    // Half the width each, so on a narrow screen they wrap instead of widening the window.
     auto* figures = new QHBoxLayout;
-    figures->addWidget(peakLabel_);
-    figures->addStretch();
-    figures->addWidget(modesLabel_);
+    figures->addWidget(peakLabel_, 1);
+    figures->addWidget(modesLabel_, 1);
+    modesLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(statusLabel_, 1);
     progressRow->addWidget(progressBar_);
     progressRow->addWidget(cancelButton_);
+    // On a screen smaller than the plots need, the results scroll rather than squeeze the
+    // plots below their titles; the run's status and Cancel stay in view.
+    auto* results = new QWidget;
+    auto* resultsLayout = new QVBoxLayout(results);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    resultsLayout->addWidget(sourceLabel_);
+    resultsLayout->addLayout(figures);
+    resultsLayout->addWidget(explanationLabel_);
+    resultsLayout->addWidget(plots, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("ResultsScroll"));
+    scroll->setWidget(results);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sourceLabel_);
-    layout->addLayout(figures);
-    layout->addWidget(explanationLabel_);
-    layout->addWidget(plots, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(progressRow);
     progressBar_->setRange(0, kProgressSteps);
-    for (QLabel* label : {sourceLabel_, explanationLabel_, statusLabel_})
+    for (QLabel* label : {sourceLabel_, peakLabel_, modesLabel_, explanationLabel_, statusLabel_})
         label->setWordWrap(true);
     sourceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
@@ -223,7 +237,8 @@ void SimulationResultsWindow::showResult(const SimulationResult& result)
         QPointF(result.peakTopSeconds * kMicrosecondsPerSecond, signedPeak(result) / kVoltsPerKilovolt));
     spectrumPlot_->setSpectrum(result.topSpectrum, {result.modeLowHz, result.modeHighHz});
     sourceLabel_->setText(withRunFigures(tr("%1 from %2").arg(modelName(result.model), fileName())));
-    peakLabel_->setText(tr("Peak top voltage (node %1): %2 kV at %3 µs")
+    // A figure and its unit never part at a line end (no-break spaces).
+    peakLabel_->setText(tr("Peak top voltage (node %1): %2\u00a0kV at %3\u00a0µs")
                             .arg(QString::fromStdString(result.topNode))
                             .arg(result.peakTopVolts / kVoltsPerKilovolt, 0, 'f', 1)
                             .arg(result.peakTopSeconds * kMicrosecondsPerSecond, 0, 'f', 1));

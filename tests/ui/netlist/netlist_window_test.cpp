@@ -257,7 +257,7 @@ private slots:
         QSignalSpy finished(dialog_->simulator(), &NgspiceSimulator::finished);
         QVERIFY(finished.wait(kSimulationTimeoutMs));
         QVERIFY2(host_->messages.empty(), host_->messages.empty() ? "" : host_->messages.front().c_str());
-        QVERIFY(dialog_->resultsWindow().peakText().contains(QStringLiteral(" kV")));
+        QVERIFY(dialog_->resultsWindow().peakText().contains(QStringLiteral("\u00a0kV")));
         QVERIFY(calc_->timerRunning);
         saveShot(QStringLiteral("results_model%1.png").arg(model), &dialog_->resultsWindow());
     }
