@@ -87,11 +87,11 @@ constexpr std::size_t kPeaksConsidered = 32;
 // The modes as the circuit rings them: a deck held to a largest step is integrated at
 // that step nearly throughout, and the trapezoidal rule's warp at the run's typical step
 // is undone.
-void findModes(SimulationResult& result, const NgspiceDeck& deck)
+void findModes(SimulationResult& result, const NgspiceDeck& deck, double typicalStep)
 {
     FrequencyWarp warp;
     if (deck.maxStepSeconds > 0.0)
-        warp.stepSeconds = typicalStepSeconds(result.timeSeconds);
+        warp.stepSeconds = typicalStep;
     result.topSpectrum = amplitudeSpectrum(result.timeSeconds, result.topVolts, warp);
     const CoupledModes modes = coupledModes(result.topSpectrum);
     result.modeLowHz = modes.lowHz;
@@ -100,12 +100,11 @@ void findModes(SimulationResult& result, const NgspiceDeck& deck)
 
 // A ladder's own modes out of both voltages (see kLadderCutoffPerUpperMode). The run held
 // its step but for a few at the start; the record is put on that step's even grid first.
-void removeLadderModes(SimulationResult& result, const NgspiceDeck& deck)
+void removeLadderModes(SimulationResult& result, const NgspiceDeck& deck, double stepSeconds)
 {
-    const double stepSeconds = typicalStepSeconds(result.timeSeconds);
-    const double spanSeconds = result.timeSeconds.back() - result.timeSeconds.front();
     if (!(stepSeconds > 0.0))
         return;
+    const double spanSeconds = result.timeSeconds.back() - result.timeSeconds.front();
     const auto count = static_cast<std::size_t>(std::llround(spanSeconds / stepSeconds)) + 1;
     const double halfWidthSeconds = kLadderFilterHalfWidthPeriods / deck.upperModeHz;
     for (auto* volts : {&result.topVolts, &result.tankVolts})
@@ -161,10 +160,12 @@ SimulationOutcome analyseTransient(const RawFileRead& raw, const NgspiceDeck& de
     result.tankVolts.resize(result.timeSeconds.size());
     for (std::size_t i = 0; i < result.tankVolts.size(); ++i)
         result.tankVolts[i] = (*tankPositive)[i] - (*tankNegative)[i];
+    // The even grid a ladder's record is put on keeps this step.
+    const double typicalStep = typicalStepSeconds(result.timeSeconds);
     if (deck.ladderModesAboveHz > 0.0)
-        removeLadderModes(result, deck);
+        removeLadderModes(result, deck, typicalStep);
     findPeak(result);
-    findModes(result, deck);
+    findModes(result, deck, typicalStep);
     return {std::move(result), {}};
 }
 
