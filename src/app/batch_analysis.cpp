@@ -1,6 +1,7 @@
 #include "app/batch_analysis.h"
 
 #include "core/calculator.h"
+#include "core/length_unit.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
 #include "io/analysis_model.h"
@@ -24,10 +25,12 @@ GeometryAssignment splitGeometry(const std::string& argument)
     return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
 }
 
-// The printed names are read by scripts and tests; they never change.
+// The printed names are read by scripts and tests; they never change. A length's name ends in
+// the unit it is printed in.
 struct PrintedFigure {
     const char* name;
     field::Figure field::Analysis::*figure;
+    Quantity quantity = Quantity::None;
 };
 constexpr PrintedFigure kPrintedFigures[] = {
     {"ls_mh", &field::Analysis::secondaryInductanceMh},
@@ -41,7 +44,7 @@ constexpr PrintedFigure kPrintedFigures[] = {
     {"lp_uh", &field::Analysis::primaryInductanceUh},
     {"m_uh", &field::Analysis::mutualInductanceUh},
     {"k", &field::Analysis::coupling},
-    {"primary_for_targetk_in", &field::Analysis::primaryHeightForTargetKInches},
+    {"primary_for_targetk_", &field::Analysis::primaryHeightForTargetKInches, Quantity::LengthInches},
     {"cp_uf", &field::Analysis::tankCapacitanceUf},
     {"cp_streamer_uf", &field::Analysis::streamerTankCapacitanceUf},
 };
@@ -57,14 +60,16 @@ std::string checkGeometry(const std::string& argument)
     const auto [name, value] = splitGeometry(argument);
     const SurroundingsInput* input = surroundingsInputByName(name);
     if (!input) return "no geometry input named " + std::string(name) + " (base, clearance, primary, ceiling, streamer, targetk)";
-    return textRejection(*input, value);
+    // The rules are those of a sign and of a fraction, so the unit the value will be read in,
+    // which a later --units may set, cannot change the verdict.
+    return textRejection(*input, value, LengthUnit::Inches);
 }
 
 bool runGeometry(Calculator& calc, const std::string& argument, std::ostream&)
 {
     const auto [name, value] = splitGeometry(argument);
     const SurroundingsEntry entry =
-        enterSurroundings(calc.design, topLoadPlacement(calc.form), *surroundingsInputByName(name), value);
+        enterSurroundings(calc.design, topLoadPlacement(calc.form), *surroundingsInputByName(name), value, calc.lengthUnit);
     if (!entry.taken) warn(calc, entry.message);
     return true;
 }
@@ -73,10 +78,10 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
 {
     const field::Analysis analysis = field::analyse(currentCoilModel(calc));
     const auto precision = out.precision(kPrintedDigits);
-    for (const auto& [name, figure] : kPrintedFigures) {
+    for (const auto& [name, figure, quantity] : kPrintedFigures) {
         const field::Figure& shown = analysis.*figure;
-        out << name << '\t';
-        if (shown.value && std::isfinite(*shown.value)) out << *shown.value << '\n';
+        out << name << unitCaption(quantity, calc.lengthUnit) << '\t';
+        if (shown.value && std::isfinite(*shown.value)) out << shownValue(*shown.value, quantity, calc.lengthUnit) << '\n';
         else out << "none\n";
     }
     out.precision(precision);

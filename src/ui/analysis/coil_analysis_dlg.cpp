@@ -108,7 +108,8 @@ QWidget* TCoilAnalysisDlg::buildInputs()
         caption->setBuddy(edit);
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(input.unit.data(), static_cast<qsizetype>(input.unit.size())), box), row, 2);
+        const std::string_view unit = surroundingsUnit(input, calc_.lengthUnit);
+        grid->addWidget(new QLabel(QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())), box), row, 2);
         connect(edit, &QLineEdit::editingFinished, this, [this, i] { enterInput(i); });
         edits_[i] = edit;
     }
@@ -157,8 +158,8 @@ void TCoilAnalysisDlg::enterInput(std::size_t index)
     edit->setModified(false);
     const SurroundingsInput& input = kSurroundingsInputs[index];
     const SurroundingsEntry entry =
-        enterSurroundings(calc_.design, topLoadPlacement(calc_.form), input, edit->text().toStdString());
-    edit->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, input)));
+        enterSurroundings(calc_.design, topLoadPlacement(calc_.form), input, edit->text().toStdString(), calc_.lengthUnit);
+    edit->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, input, calc_.lengthUnit)));
     shownSurroundings_ = calc_.design.surroundings;
     if (!entry.taken) warn(calc_, entry.message);
     follow();
@@ -171,7 +172,7 @@ void TCoilAnalysisDlg::syncInputs()
     shownSurroundings_ = calc_.design.surroundings;
     for (std::size_t i = 0; i < kSurroundingsInputs.size(); ++i) {
         if (edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
-        edits_[i]->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, kSurroundingsInputs[i])));
+        edits_[i]->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, kSurroundingsInputs[i], calc_.lengthUnit)));
     }
 }
 
