@@ -30,7 +30,7 @@ GeometryAssignment splitGeometry(const std::string& argument)
 struct PrintedFigure {
     const char* name;
     field::Figure field::Analysis::*figure;
-    Quantity quantity = Quantity::None;
+    LengthQuantity quantity = LengthQuantity::None;
 };
 constexpr PrintedFigure kPrintedFigures[] = {
     {"ls_mh", &field::Analysis::secondaryInductanceMh},
@@ -44,7 +44,7 @@ constexpr PrintedFigure kPrintedFigures[] = {
     {"lp_uh", &field::Analysis::primaryInductanceUh},
     {"m_uh", &field::Analysis::mutualInductanceUh},
     {"k", &field::Analysis::coupling},
-    {"primary_for_targetk_", &field::Analysis::primaryHeightForTargetKInches, Quantity::LengthInches},
+    {"primary_for_targetk_", &field::Analysis::primaryHeightForTargetKInches, LengthQuantity::LengthInches},
     {"cp_uf", &field::Analysis::tankCapacitanceUf},
     {"cp_streamer_uf", &field::Analysis::streamerTankCapacitanceUf},
 };

@@ -37,8 +37,8 @@ void afterStep(Calculator& calc, StepRule rule)
 double moved(const InputField& f, double value, LengthUnit unit, SpinArrow arrow)
 {
     const double direction = arrow == SpinArrow::Up ? 1 : -1;
-    const Quantity quantity = f.metric.quantity;
-    if (unit == LengthUnit::Inches || quantity == Quantity::None) return value + direction * f.stepping.step;
+    const LengthQuantity quantity = f.metric.quantity;
+    if (unit == LengthUnit::Inches || quantity == LengthQuantity::None) return value + direction * f.stepping.step;
     return storedValue(shownValue(value, quantity, unit) + direction * f.metric.step, quantity, unit);
 }
 

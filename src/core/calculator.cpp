@@ -182,10 +182,10 @@ void switchLengthUnit(Calculator& calc, LengthUnit unit)
 {
     if (unit == calc.lengthUnit) return;
     for (const InputField& f : kInputFields)
-        if (f.typed && f.metric.quantity != Quantity::None) acceptInput(calc, f.id);
+        if (f.typed && f.metric.quantity != LengthQuantity::None) acceptInput(calc, f.id);
     calc.lengthUnit = unit;
     for (const InputField& f : kInputFields)
-        if (f.metric.quantity != Quantity::None && f.firstWrite != FirstWrite::FirstPass) showVariable(calc, f.id);
+        if (f.metric.quantity != LengthQuantity::None && f.firstWrite != FirstWrite::FirstPass) showVariable(calc, f.id);
     for (const auto& [label, field] : kUnitLabels)
         calc.form.setCaption(label, unitCaption(metricOf(field).quantity, unit));
 }

@@ -66,9 +66,9 @@ std::string acceptedText(const AcceptRule& rule)
 
 std::string invalidEntryDetail(const InputField& input, std::string_view keptText, LengthUnit unit)
 {
-    const Quantity quantity = input.metric.quantity;
+    const LengthQuantity quantity = input.metric.quantity;
     std::string accepted = acceptedText(input.rule);
-    if (unit != LengthUnit::Inches && quantity != Quantity::None) {
+    if (unit != LengthUnit::Inches && quantity != LengthQuantity::None) {
         const AcceptRule shown{shownValue(input.rule.low, quantity, unit), shownValue(input.rule.high, quantity, unit),
                                input.rule.lowExclusive};
         accepted = acceptedText(shown) + " " + std::string(unitCaption(quantity, unit));

@@ -48,7 +48,7 @@ Metric metricOf(FieldId id)
 std::string fieldText(double storedValue, FieldId id, Format inchFormat, LengthUnit unit)
 {
     const Metric metric = metricOf(id);
-    if (unit == LengthUnit::Inches || metric.quantity == Quantity::None) return formatField(storedValue, inchFormat);
+    if (unit == LengthUnit::Inches || metric.quantity == LengthQuantity::None) return formatField(storedValue, inchFormat);
     return formatField(shownValue(storedValue, metric.quantity, unit), metric.display);
 }
 

@@ -12,7 +12,7 @@ namespace qv {
 enum class LengthUnit : unsigned char { Inches, Millimetres };
 
 // What a field's variable measures, in the unit it is stored in.
-enum class Quantity : unsigned char {
+enum class LengthQuantity : unsigned char {
     None,         // not a length: volts, hertz, turns, a gauge number
     LengthInches, // shown in millimetres
     LengthFeet,   // shown in metres
@@ -20,13 +20,13 @@ enum class Quantity : unsigned char {
 };
 
 // The stored value as the unit shows it.
-double shownValue(double storedValue, Quantity quantity, LengthUnit unit);
+double shownValue(double storedValue, LengthQuantity quantity, LengthUnit unit);
 // A shown (typed) value back in the stored unit, converted once: one division by 25.4 or 0.3048,
 // or one product with 2.54, so the text 279.4 in millimetres holds the variable 279.4 / 25.4.
-double storedValue(double shownValue, Quantity quantity, LengthUnit unit);
+double storedValue(double shownValue, LengthQuantity quantity, LengthUnit unit);
 
 // "in", "mm", "ft", "m", "turns/in", "turns/cm"; empty for a quantity that is no length.
-std::string_view unitCaption(Quantity quantity, LengthUnit unit);
+std::string_view unitCaption(LengthQuantity quantity, LengthUnit unit);
 
 // "in" and "mm", as the command line and the settings spell them.
 std::string_view unitName(LengthUnit unit);

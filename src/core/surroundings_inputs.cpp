@@ -14,7 +14,7 @@ constexpr double kSphereDiametersPerRadius = 2;
 // A value in its stored unit as the input shows it in the unit.
 std::string surroundingsText(const SurroundingsInput& input, double storedValue, LengthUnit unit)
 {
-    if (unit == LengthUnit::Inches || input.quantity == Quantity::None) return formatField(storedValue, input.format);
+    if (unit == LengthUnit::Inches || input.quantity == LengthQuantity::None) return formatField(storedValue, input.format);
     return formatField(shownValue(storedValue, input.quantity, unit), input.metricFormat);
 }
 

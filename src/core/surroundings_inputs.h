@@ -26,7 +26,7 @@ enum class SurroundingsRule : std::uint8_t {
 struct SurroundingsInput {
     std::string_view name;      // --geometry NAME=VALUE
     std::string_view caption;   // the window's caption
-    Quantity quantity;          // a length in inches, or a plain number
+    LengthQuantity quantity;    // a length in inches, or a plain number
     std::string_view fileLabel; // the label line of its design-file record (at most 55 characters)
     double Surroundings::*value;
     SurroundingsRule rule;
@@ -35,17 +35,17 @@ struct SurroundingsInput {
 };
 
 inline constexpr std::array<SurroundingsInput, 6> kSurroundingsInputs{{
-    {"base", "Winding bottom above floor", Quantity::LengthInches, "Secondary Winding Bottom Above Floor (IN)",
+    {"base", "Winding bottom above floor", LengthQuantity::LengthInches, "Secondary Winding Bottom Above Floor (IN)",
      &Surroundings::baseHeightInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
-    {"clearance", "Top load above winding top", Quantity::LengthInches, "Top Load Clearance Above Winding Top (IN)",
+    {"clearance", "Top load above winding top", LengthQuantity::LengthInches, "Top Load Clearance Above Winding Top (IN)",
      &Surroundings::clearanceInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
-    {"primary", "Primary above winding bottom", Quantity::LengthInches, "Primary Inner Turn Above Winding Bottom (IN)",
+    {"primary", "Primary above winding bottom", LengthQuantity::LengthInches, "Primary Inner Turn Above Winding Bottom (IN)",
      &Surroundings::primaryHeightInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
-    {"ceiling", "Ceiling above floor (0: none)", Quantity::LengthInches, "Grounded Ceiling Above Floor (IN) 0 = None",
+    {"ceiling", "Ceiling above floor (0: none)", LengthQuantity::LengthInches, "Grounded Ceiling Above Floor (IN) 0 = None",
      &Surroundings::ceilingHeightInches, SurroundingsRule::Ceiling, "%4.2f", "%6.2f"},
-    {"streamer", "Expected streamer length", Quantity::LengthInches, "Expected Streamer Length (IN)",
+    {"streamer", "Expected streamer length", LengthQuantity::LengthInches, "Expected Streamer Length (IN)",
      &Surroundings::streamerLengthInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
-    {"targetk", "Target coupling k", Quantity::None, "Target Coupling Coefficient k",
+    {"targetk", "Target coupling k", LengthQuantity::None, "Target Coupling Coefficient k",
      &Surroundings::targetK, SurroundingsRule::Fraction, "%4.3f", "%4.3f"},
 }};
 

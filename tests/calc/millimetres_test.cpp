@@ -152,7 +152,7 @@ TEST(Millimetres, SpinButtonsStepRoundMetricAmountsWithinTheInchLimits)
         EXPECT_EQ(calc.shown(field), shownAfter) << name(field);
         // The variable holds the converted value of the stepped one, not a value rounded to the display.
         const double step = arrow == SpinArrow::Up ? row.metric.step : -row.metric.step;
-        const Quantity quantity = row.metric.quantity;
+        const LengthQuantity quantity = row.metric.quantity;
         EXPECT_DOUBLE_EQ(calc.calc.design.*row.value,
                          storedValue(shownValue(before, quantity, LengthUnit::Millimetres) + step, quantity,
                                      LengthUnit::Millimetres))

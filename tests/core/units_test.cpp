@@ -50,17 +50,17 @@ TEST(Units, SparkGapFormulasOfTheStartDesign)
 TEST(Units, MillimetreSessionConvertsEachQuantityBothWays)
 {
     struct Case {
-        Quantity quantity;
+        LengthQuantity quantity;
         double stored;
         double shown;
         double tolerance;
         const char* caption;
     };
     const Case kCases[] = {
-        {Quantity::LengthInches, 12, 304.8, 1e-12, "mm"},
-        {Quantity::LengthFeet, 5280, 1609.344, 1e-9, "m"},
-        {Quantity::TurnsPerInch, 100, 39.37, 1e-4, "turns/cm"},
-        {Quantity::None, 60, 60, 1e-12, ""},
+        {LengthQuantity::LengthInches, 12, 304.8, 1e-12, "mm"},
+        {LengthQuantity::LengthFeet, 5280, 1609.344, 1e-9, "m"},
+        {LengthQuantity::TurnsPerInch, 100, 39.37, 1e-4, "turns/cm"},
+        {LengthQuantity::None, 60, 60, 1e-12, ""},
     };
     for (const Case& c : kCases) {
         EXPECT_NEAR(shownValue(c.stored, c.quantity, LengthUnit::Millimetres), c.shown, c.tolerance) << c.caption;
@@ -69,7 +69,7 @@ TEST(Units, MillimetreSessionConvertsEachQuantityBothWays)
         EXPECT_EQ(unitCaption(c.quantity, LengthUnit::Millimetres), c.caption);
     }
     // A typed millimetre value is divided once by 25.4, nothing more.
-    EXPECT_EQ(storedValue(279.4, Quantity::LengthInches, LengthUnit::Millimetres), 279.4 / 25.4);
+    EXPECT_EQ(storedValue(279.4, LengthQuantity::LengthInches, LengthUnit::Millimetres), 279.4 / 25.4);
 }
 
 } // namespace

@@ -64,6 +64,7 @@ private:
     Calculator& calc_;
     QTimer followTimer_;
     std::array<QLineEdit*, kSurroundingsInputs.size()> edits_{};
+    std::array<QLabel*, kSurroundingsInputs.size()> units_{};
     QTextBrowser* figures_ = nullptr;
     QLabel* status_ = nullptr;
     CrossSectionView* drawing_ = nullptr;
@@ -71,6 +72,7 @@ private:
     std::optional<ClassicFigures> shownClassic_;
     std::uint64_t tableGeneration_ = 0;
     std::optional<Surroundings> shownSurroundings_;
+    LengthUnit shownUnit_ = LengthUnit::Inches;
     std::optional<field::CoilModel> requestedModel_;
     std::shared_ptr<const AnalysisSolution> solution_;
     std::uint64_t requested_ = 0;

@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "core/format.h"
+#include "core/length_unit.h"
 
 #include <cmath>
 
@@ -43,6 +44,7 @@ struct SolvedRow {
     const char* unit;
     field::Figure field::Analysis::*solved;
     Format format;
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
 };
 
 const SolvedRow kSolvedRows[] = {
@@ -52,7 +54,8 @@ const SolvedRow kSolvedRows[] = {
     {"Tank capacitance with streamers", "uF", &field::Analysis::streamerTankCapacitanceUf, "%1.5f"},
     {"3/4-wave mode without top load", "kHz", &field::Analysis::bareThreeQuarterKhz, "%1.2f"},
     {"5/4-wave mode without top load", "kHz", &field::Analysis::bareFiveQuarterKhz, "%1.2f"},
-    {"Primary height for the target k", "in", &field::Analysis::primaryHeightForTargetKInches, "%1.2f"},
+    {"Primary height for the target k", "in", &field::Analysis::primaryHeightForTargetKInches, "%1.2f",
+     LengthQuantity::LengthInches},
 };
 
 QString note(const QString& text) { return "<span style='color:#707070'>" + text.toHtmlEscaped() + "</span>"; }
@@ -64,11 +67,19 @@ QString classicCell(double value, Format format)
     return std::isfinite(value) ? number(value, format) : note(QObject::tr("no value on the sheets"));
 }
 
-QString solvedCell(const field::Analysis* analysis, field::Figure field::Analysis::*solved, Format format)
+// A length is shown in the calculator's unit; other figures as they are.
+struct Shown {
+    LengthQuantity quantity = LengthQuantity::None;
+    LengthUnit unit = LengthUnit::Inches;
+};
+
+QString solvedCell(const field::Analysis* analysis, field::Figure field::Analysis::*solved, Format format,
+                   Shown shown = {})
 {
     if (!analysis) return note(QObject::tr("solving..."));
     const field::Figure& figure = analysis->*solved;
-    if (figure.value && std::isfinite(*figure.value)) return number(*figure.value, format);
+    if (figure.value && std::isfinite(*figure.value))
+        return number(shownValue(*figure.value, shown.quantity, shown.unit), format);
     if (!figure.reason.empty()) return note(QString::fromStdString(figure.reason));
     return note(analysis->ok() ? QObject::tr("no value") : QString::fromStdString(analysis->status));
 }
@@ -89,7 +100,7 @@ ClassicFigures classicFigures(const Calculator& calc)
     return figures;
 }
 
-QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis)
+QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis, LengthUnit unit)
 {
     QString html = "<table cellspacing='0' cellpadding='3'>";
     html += "<tr><th></th><th></th><th align='right' style='white-space:nowrap'>" + QObject::tr("Classic figure") +
@@ -100,8 +111,12 @@ QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analys
                     solvedCell(analysis, r.solved, r.format));
     }
     html += "<tr><th align='left' colspan='4'><br>" + QObject::tr("From the field solution only") + "</th></tr>";
-    for (const SolvedRow& r : kSolvedRows)
-        html += row(QObject::tr(r.caption), r.unit, QString(), solvedCell(analysis, r.solved, r.format));
+    for (const SolvedRow& r : kSolvedRows) {
+        const QString unitText = r.quantity == LengthQuantity::None ? QString(r.unit)
+                                                               : QString::fromLatin1(unitCaption(r.quantity, unit));
+        html += row(QObject::tr(r.caption), unitText, QString(),
+                    solvedCell(analysis, r.solved, r.format, {r.quantity, unit}));
+    }
     html += "</table><p>" +
             note(QObject::tr("Classic: the sheets' formulas, the top load's capacitance as if it stood alone in "
                              "space. As it stands: a field solution of the coil with its top load, the floor and "

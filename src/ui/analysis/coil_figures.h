@@ -3,6 +3,7 @@
 // for every quantity both give, then the figures only the field solution has. A figure without a
 // value shows why, never a number that is not one.
 
+#include "core/length_unit.h"
 #include "field/coil_field.h"
 
 #include <QObject>
@@ -20,7 +21,7 @@ inline constexpr std::size_t kComparedFigureCount = 7;
 using ClassicFigures = std::array<double, kComparedFigureCount>;
 ClassicFigures classicFigures(const Calculator& calc);
 
-// analysis is null while the first solution is still running.
-QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis);
+// analysis is null while the first solution is still running; a length shows in the unit.
+QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis, LengthUnit unit);
 
 } // namespace qv

@@ -62,6 +62,15 @@ TMainPage::TMainPage(QWidget* parent)
     addToolBar(toolBar_);
     buttons_ = fillToolBar(toolBar_);
     connectToolBar();
+    unitSwitch_ = addUnitSwitch(toolBar_);
+    for (const auto& [button, unit] : {std::pair{unitSwitch_.inches, LengthUnit::Inches},
+                                       std::pair{unitSwitch_.millimetres, LengthUnit::Millimetres}}) {
+        connect(button, &QToolButton::clicked, this, [this, unit] {
+            finishEditing();
+            setLengthUnit(unit);
+            rememberLengthUnit(unit);
+        });
+    }
 
     auto* area = new QWidget(this);
     setCentralWidget(area);
