@@ -209,6 +209,32 @@ private slots:
         QCOMPARE(question.asked.last(), QString("the design and the scratch pad"));
     }
 
+    // Whatever the design file holds is the design: the floor height set in Coil Analysis too.
+    void surroundingsAreUnsavedWork()
+    {
+        begin();
+        page->calculator().design.surroundings.baseHeightInches = 30;
+        question.answers = {UnsavedAnswer::Cancel};
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the design"});
+    }
+
+    // "Copy To ScratchPad" over the user's notes: one step that Ctrl+Z takes back.
+    void replacedScratchPadComesBackWithUndo()
+    {
+        begin();
+        auto* pad = widget<QPlainTextEdit>("ScratchPad");
+        QTest::keyClicks(pad, "notes");
+        replaceScratchPad(page->calculator(), "*netlist*\n"); // what the netlist window's copy does
+        page->refreshView();
+        QCOMPARE(pad->toPlainText(), QString("*netlist*\n"));
+        QTest::keyClick(pad, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page->calculator().scratchPad, std::string("notes"));
+        question.answers = {UnsavedAnswer::Cancel};
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the scratch pad"});
+    }
+
     void savingOnCloseNeedsEveryFileWritten()
     {
         begin();
