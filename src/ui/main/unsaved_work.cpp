@@ -1,7 +1,7 @@
 #include "unsaved_work.h"
 
 #include "form_binding.h"
-#include "io/surroundings_records.h"
+#include "io/further_records.h"
 
 #include <QMessageBox>
 
@@ -13,7 +13,7 @@ namespace {
 // (the sheets' records and every record after them) is the design, wherever it was changed.
 std::vector<std::string> savedValues(const Calculator& calc)
 {
-    return withSurroundingsRecords(buildReferenceList({}, referenceRecords(calc.design)), calc.design.surroundings);
+    return withFurtherRecords(buildReferenceList({}, referenceRecords(calc.design)), calc);
 }
 
 } // namespace
