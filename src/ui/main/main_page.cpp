@@ -30,7 +30,7 @@ constexpr int kSheetsWidth = kSheetWidth + 2 * kPaneFrame;
 constexpr int kPaneHeight = kSheetHeight + 2 * kPaneFrame;
 constexpr QSize kBeginButton{97, 24};
 constexpr int kBeginMargin = 4;
-constexpr int kScratchPadWidth = 298;
+constexpr int kScratchPadWidth = 288;
 constexpr int kScratchHeadingHeight = 19;
 constexpr int kColumnGap = 3;
 static_assert(kClientWidth == kSheetsWidth + kColumnGap + kScratchPadWidth + kColumnGap);
