@@ -14,9 +14,7 @@ namespace {
 
 const SurroundingsInput* inputLabelled(const std::string& line)
 {
-    const auto found = std::find_if(kSurroundingsInputs.begin(), kSurroundingsInputs.end(),
-                                    [&line](const SurroundingsInput& input) { return input.fileLabel == line; });
-    return found == kSurroundingsInputs.end() ? nullptr : &*found;
+    return rowLabelled(kSurroundingsInputs, line);
 }
 
 // Takes one record's value into the surroundings, or says what is wrong with it.
