@@ -4,8 +4,6 @@
 #include "core/form.h"
 #include "core/number_parser.h"
 
-#include <algorithm>
-
 namespace qv {
 namespace {
 
@@ -18,15 +16,11 @@ std::string surroundingsText(const SurroundingsInput& input, double storedValue,
     return formatField(shownValue(storedValue, input.quantity, unit), input.metricFormat);
 }
 
-std::string rejected(std::string_view why) { return std::string(kInvalidDataMessage) + ": " + std::string(why); }
-
 } // namespace
 
 const SurroundingsInput* surroundingsInputByName(std::string_view name)
 {
-    const auto found = std::find_if(kSurroundingsInputs.begin(), kSurroundingsInputs.end(),
-                                    [name](const SurroundingsInput& input) { return input.name == name; });
-    return found == kSurroundingsInputs.end() ? nullptr : &*found;
+    return rowNamed(kSurroundingsInputs, name);
 }
 
 TopLoadPlacement topLoadPlacement(const Form& form)
@@ -56,9 +50,9 @@ std::string valueRejection(const SurroundingsInput& input, double value)
     switch (input.rule) {
     case SurroundingsRule::NotNegative:
     case SurroundingsRule::Ceiling:
-        return value >= 0 ? std::string() : rejected(caption + " cannot be negative");
+        return value >= 0 ? std::string() : invalidData(caption + " cannot be negative");
     case SurroundingsRule::Fraction:
-        return value > 0 && value < 1 ? std::string() : rejected(caption + " must lie between 0 and 1");
+        return value > 0 && value < 1 ? std::string() : invalidData(caption + " must lie between 0 and 1");
     }
     return {};
 }
@@ -66,7 +60,7 @@ std::string valueRejection(const SurroundingsInput& input, double value)
 std::string textRejection(const SurroundingsInput& input, std::string_view text, LengthUnit unit)
 {
     const ParseResult parsed = parseNumber(text);
-    if (!parsed.ok) return rejected(std::string(input.caption) + " needs a number");
+    if (!parsed.ok) return invalidData(std::string(input.caption) + " needs a number");
     return valueRejection(input, storedValue(parsed.value, input.quantity, unit));
 }
 
@@ -76,9 +70,9 @@ std::string placementRejection(const Design& design, TopLoadPlacement placement,
     const double topInches = coilTopInches(design, placement);
     if (ceilingInches == 0 || ceilingInches > topInches) return {};
     const SurroundingsInput& ceiling = *surroundingsInputByName("ceiling");
-    return rejected("the ceiling must be above the top of the coil and its top load (" +
-                    surroundingsText(ceiling, topInches, unit) + " " + std::string(surroundingsUnit(ceiling, unit)) +
-                    " above the floor), or 0 for none");
+    return invalidData("the ceiling must be above the top of the coil and its top load (" +
+                       surroundingsText(ceiling, topInches, unit) + " " + std::string(surroundingsUnit(ceiling, unit)) +
+                       " above the floor), or 0 for none");
 }
 
 SurroundingsEntry enterSurroundings(Design& design, TopLoadPlacement placement, const SurroundingsInput& input,
