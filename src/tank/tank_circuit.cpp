@@ -90,6 +90,8 @@ Tap classicTap(const Calculator& calc, double leadH, double tankF)
 {
     const double frequencyHz = sheetFrequencyHz(calc);
     if (!(std::isfinite(frequencyHz) && frequencyHz > 0)) return {std::nullopt, "the Primary sheet has no frequency"};
+    if (!std::isfinite(primaryCoil(calc.design).inductanceMh))
+        return {std::nullopt, "the Primary sheet has no inductance for this primary"};
     Design tapped = calc.design;
     const auto sheetPrimaryH = [&tapped](double turns) {
         tapped.primaryTurns = turns;
@@ -185,11 +187,10 @@ void gapFigures(const Calculator& calc, double peakVolts, TankFigures& out)
 
 void tapFigures(const Calculator& calc, const Situation& s, const FieldAsItStands& field, TankFigures& out)
 {
-    const double leadH = s.leadH;
-    out.tapTurnsClassic = turnsFigure(classicTap(calc, leadH, s.tankF));
-    const Tap asIs = asItStandsTap(field, field.analysis.loadedFrequencyKhz, leadH, s.tankF);
+    out.tapTurnsClassic = turnsFigure(classicTap(calc, s.leadH, s.tankF));
+    const Tap asIs = asItStandsTap(field, field.analysis.loadedFrequencyKhz, s.leadH, s.tankF);
     out.tapTurnsAsIs = turnsFigure(asIs);
-    out.tapTurnsStreamer = turnsFigure(asItStandsTap(field, field.analysis.streamerFrequencyKhz, leadH, s.tankF));
+    out.tapTurnsStreamer = turnsFigure(asItStandsTap(field, field.analysis.streamerFrequencyKhz, s.leadH, s.tankF));
     if (!asIs.turns) {
         const Figure noTap = none("no tap as it stands: " + asIs.reason);
         for (Figure* f : {&out.tapWireFeet, &out.peakAmps, &out.surgeOhms, &out.tapCoupling, &out.notchUs, &out.rmsAmps})
