@@ -119,7 +119,13 @@ void tapStresses(const Situation& s, const Design& d, const FieldAsItStands& fie
     const double peakAmps = peakCurrentA(s.peakVolts, s.tankF, loopH);
     out.peakAmps = value(peakAmps);
     out.surgeOhms = value(surgeImpedanceOhm(loopH, s.tankF));
-    if (!s.secondaryH || !s.loadedHz) return;
+    // The coupling, and the notch and RMS current that follow from it, only where the field
+    // solution couples the primary to the secondary as placed.
+    const Figure& placedCoupling = field.analysis.coupling;
+    if (!placedCoupling.value || !s.secondaryH || !s.loadedHz) {
+        out.tapCoupling = out.notchUs = out.rmsAmps = none(placedCoupling.value ? kNotComputable : placedCoupling.reason);
+        return;
+    }
     const double coupling = curveMutualH(field.turns, tapTurns) / std::sqrt(loopH * *s.secondaryH);
     const double notchS = notchSeconds(coupling, *s.loadedHz);
     out.tapCoupling = value(coupling);
@@ -201,8 +207,6 @@ void tapFigures(const Calculator& calc, const Situation& s, const FieldAsItStand
     const double firstDiameterInches = d.primaryInsideDiameterInches + d.primaryWireDiameterInches;
     out.tapWireFeet = value(wireLengthInches(*asIs.turns, firstDiameterInches, primaryCoil(d).turnStepInches) /
                             kInchesPerFoot);
-    const Figure noSecondary = none(field.analysis.loadedFrequencyKhz.reason);
-    out.tapCoupling = out.notchUs = out.rmsAmps = noSecondary;
     tapStresses(s, d, field, *asIs.turns, out);
 }
 
