@@ -373,8 +373,10 @@ void TTankCircuitDlg::showFigures()
     shownTexts_ = texts;
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         cells_[i].label->setText(texts[i]);
+        // A number lines up on the right; a reason reads as a sentence from the left.
         const bool reason = isReason(*figures_, *cells_[i].row);
         cells_[i].label->setForegroundRole(reason ? QPalette::PlaceholderText : QPalette::WindowText);
+        cells_[i].label->setAlignment((reason ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
     }
     capacitorSummary_->setText(texts[cells_.size()]);
     tapSummary_->setText(texts[cells_.size() + 1]);

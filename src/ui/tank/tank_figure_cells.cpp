@@ -129,7 +129,9 @@ void addFigureRows(TankSection section, QGridLayout* grid, QWidget* parent, std:
         }
         ++row;
     }
-    grid->setColumnStretch(kCaptionColumn, 1);
+    // The figures take the room the captions leave, so a reason wraps into few lines.
+    grid->setColumnStretch(kValueColumn, 1);
+    if (section == TankSection::Tap) grid->setColumnStretch(kClassicColumn, 1);
 }
 
 QString cellText(const tank::TankFigures& figures, const tank::TankFigureRow& row)

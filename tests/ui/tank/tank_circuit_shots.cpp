@@ -26,6 +26,15 @@ void waitForSolution(const qv::TTankCircuitDlg& dlg)
     QApplication::processEvents();
 }
 
+// Lets the layouts take the new texts before a picture is taken.
+void settle()
+{
+    constexpr int kSettleMs = 200;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kSettleMs) QApplication::processEvents(QEventLoop::AllEvents, kSettleMs);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -43,11 +52,12 @@ int main(int argc, char* argv[])
     page.Main_Loop1();
     dlg.showTank();
     waitForSolution(dlg);
+    settle();
     bool ok = dlg.grab().save(folder.filePath("tank.png"));
 
     page.calculator().design.tank.capacitorUf = 50;
     dlg.follow();
-    QApplication::processEvents();
+    settle();
     ok = dlg.grab().save(folder.filePath("tank_no_tap.png")) && ok;
     page.calculator().design.tank.capacitorUf = 0;
     dlg.follow();
