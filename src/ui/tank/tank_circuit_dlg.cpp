@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kFollowIntervalMs = 50; // the main window's pass
 constexpr int kInputWidthChars = 9;
+constexpr int kInputSpacingPixels = 2; // with the figures' close lines, the window fits 1366 x 768
 
 // Where each input stands: beside the figures it moves.
 struct InputPlace {
@@ -209,6 +210,7 @@ QWidget* TTankCircuitDlg::buildInputs(TankSection section, QWidget* parent)
     auto* inputs = new QWidget(parent);
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(kInputSpacingPixels);
     int row = 0;
     for (std::size_t i = 0; i < kTankInputs.size(); ++i) {
         const TankInput& input = kTankInputs[i];

@@ -26,6 +26,8 @@ constexpr SideBySide kSideBySide[] = {{"tap_turns_asis", "tap_turns_classic", "T
 constexpr int kCaptionColumn = 0;
 constexpr int kClassicColumn = 1;
 constexpr int kValueColumn = 2;
+// Figures read as a table, line under line: the whole window fits a 1366 x 768 screen.
+constexpr int kFigureSpacingPixels = 1;
 
 const tank::TankFigureRow& figureRow(std::string_view name)
 {
@@ -106,6 +108,7 @@ QString sectionNote(TankSection section)
 
 void addFigureRows(TankSection section, QGridLayout* grid, QWidget* parent, std::vector<FigureCell>& cells)
 {
+    grid->setVerticalSpacing(kFigureSpacingPixels);
     int row = grid->rowCount();
     if (section == TankSection::Tap) {
         grid->addWidget(new QLabel(QObject::tr("<b>Classic</b>"), parent), row, kClassicColumn, Qt::AlignRight);
