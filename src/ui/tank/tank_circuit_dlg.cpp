@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -180,10 +181,16 @@ QWidget* TTankCircuitDlg::buildSections()
         }
         columns[place.column]->addWidget(box);
     }
-    for (QVBoxLayout* column : columns) {
-        column->addStretch(1);
-        sideBySide->addLayout(column, 1);
+    for (QVBoxLayout* column : columns) sideBySide->addLayout(column, 1);
+    // A screen too narrow for two columns (a small one at double density) reads them as one.
+    if (content_->sizeHint().width() > screen()->availableGeometry().width()) {
+        while (QLayoutItem* item = columns[1]->takeAt(0)) {
+            columns[0]->addWidget(item->widget());
+            delete item;
+        }
+        sideBySide->setStretch(1, 0);
     }
+    for (QVBoxLayout* column : columns) column->addStretch(1);
     return content_;
 }
 
