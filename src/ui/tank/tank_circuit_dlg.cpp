@@ -95,6 +95,20 @@ QLabel* summaryLabel(const char* name, QWidget* parent)
     return label;
 }
 
+// The field solution as the tank reads it, on the worker's thread: the primary's turn curve is
+// made once per solution, not at every pass.
+tank::FieldAsItStands fieldAsItStands(AnalysisSolution solved)
+{
+    tank::FieldAsItStands field;
+    field.analysis = std::move(solved.analysis);
+    try {
+        if (field.analysis.ok()) field.turns = tank::turnCurve(solved.model);
+    } catch (const std::exception& e) {
+        field.analysis.status = std::string("the primary's turns could not be solved: ") + e.what();
+    }
+    return field;
+}
+
 const std::size_t kCapacitorInput = inputIndex("cap_uf");
 const std::size_t kRatioInput = inputIndex("ltr");
 
@@ -123,15 +137,8 @@ TTankCircuitDlg::TTankCircuitDlg(Calculator& calc, QWidget* parent) : QWidget(pa
     followTimer_.setInterval(kFollowIntervalMs);
     connect(&followTimer_, &QTimer::timeout, this, &TTankCircuitDlg::follow);
     worker_ = std::make_unique<AnalysisWorker>([this](AnalysisSolution solved) {
-        // Still on the worker's thread: the primary's turn curve is made once per solution here.
-        auto field = std::make_shared<tank::FieldAsItStands>();
-        field->analysis = std::move(solved.analysis);
-        try {
-            if (field->analysis.ok()) field->turns = tank::turnCurve(solved.model);
-        } catch (const std::exception& e) {
-            field->analysis.status = std::string("the primary's turns could not be solved: ") + e.what();
-        }
         const std::uint64_t generation = solved.generation;
+        auto field = std::make_shared<const tank::FieldAsItStands>(fieldAsItStands(std::move(solved)));
         // Back on the window's thread; dropped if the window has gone meanwhile. The posted event
         // owns the call, which the analyser cannot see.
         QMetaObject::invokeMethod(this, [this, field, generation] { showSolution(field, generation); }, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
@@ -291,7 +298,7 @@ void TTankCircuitDlg::follow()
         AnalysisRequest request; // no drawing: the figures alone
         request.generation = ++requested_;
         request.model = model;
-        worker_->request(std::move(request));
+        worker_->request(request);
         status_->setText(tr("Solving the field..."));
     }
     showFigures();
