@@ -146,7 +146,12 @@ TTankCircuitDlg::TTankCircuitDlg(Calculator& calc, QWidget* parent) : QWidget(pa
     });
 }
 
-TTankCircuitDlg::~TTankCircuitDlg() = default;
+// A field that has the focus finishes its editing as the window's children go, after this window
+// has stopped being one: it must no longer reach it.
+TTankCircuitDlg::~TTankCircuitDlg()
+{
+    for (QLineEdit* edit : edits_) edit->disconnect(this);
+}
 
 // The whole of every section, as far as the screen allows; the rest scrolls.
 QSize TTankCircuitDlg::sizeHint() const

@@ -4,6 +4,7 @@
 
 #include "core/tank_inputs.h"
 #include "main_page.h"
+#include "unsaved_work.h"
 #include "ui/tank/tank_circuit_dlg.h"
 #include "window_fixture.h"
 
@@ -23,6 +24,17 @@ using namespace qv;
 
 namespace {
 constexpr int kSolutionWaitMs = 20000;
+
+// Keeps what the closing question asked about and cancels the closing.
+class RecordingQuestion : public UnsavedWorkQuestion {
+public:
+    QStringList asked;
+    UnsavedAnswer askBeforeClosing(const std::string& what) override
+    {
+        asked << QString::fromStdString(what);
+        return UnsavedAnswer::Cancel;
+    }
+};
 } // namespace
 
 class TankCircuitTest : public QObject, private MainWindowHarness {
@@ -181,6 +193,17 @@ private slots:
         QTest::mouseClick(dlg->findChild<QRadioButton*>("OwnCapacitor"), Qt::LeftButton);
         QCOMPARE(calc().design.tank.capacitorUf, 0.03);
         QVERIFY(watchdog->messages.isEmpty());
+    }
+
+    // A tank input belongs to the design: once changed, closing asks about saving it.
+    void aTypedInputIsUnsavedWork()
+    {
+        RecordingQuestion question;
+        page->setUnsavedWorkQuestion(question);
+        openAndSolve();
+        type("lead_in", "48");
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the design"});
     }
 
     // A capacitor far too big for any turn: the tap shows why, never a number that is not one.
