@@ -5,6 +5,7 @@
 #include "core/input_fields.h"
 #include "core/length_unit.h"
 #include "io/report_coil_section.h"
+#include "io/report_tank_section.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -38,7 +39,7 @@ constexpr Piece unitOf(FieldId id) { return {Piece::Kind::Unit, id}; }
 
 // The sections after the scratch pad, in the order they are printed.
 using ReportSection = std::vector<std::string> (*)(const Calculator& calc);
-constexpr ReportSection kSectionsAfterScratchPad[] = {coilAsItStandsLines};
+constexpr ReportSection kSectionsAfterScratchPad[] = {coilAsItStandsLines, tankCircuitLines};
 
 // Line 40 closes with 38 blanks where the other secondary lines hold a second column.
 constexpr const char* kThirtyEightBlanks = "                                      ";
