@@ -7,6 +7,7 @@
 #include "io/scratch_file.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace qv {
@@ -19,10 +20,12 @@ constexpr const char* kCreditsStatus = "Credits";
 constexpr const char* kPrintingStatus = "Printing";
 
 // Shows the command's status text before its dialog opens, so the user sees what is asked;
-// remembers whether the user chose a file.
+// remembers whether the user chose a file. Saving onto an existing file other than the one the
+// work came from asks first; No goes back to the dialog.
 class ShowingChooser : public FileChooser {
 public:
-    ShowingChooser(FileChooser& inner, TMainPage& page) : inner_(inner), page_(page) {}
+    ShowingChooser(FileChooser& inner, TMainPage& page, std::string currentFile)
+        : inner_(inner), page_(page), currentFile_(std::move(currentFile)) {}
     std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
@@ -31,7 +34,9 @@ public:
     std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
-        return noteChoice(inner_.chooseFileToSave(dialog));
+        std::optional<std::string> path = inner_.chooseFileToSave(dialog);
+        while (path && replacesAnotherFile(*path) && !inner_.confirmReplace(*path)) path = inner_.chooseFileToSave(dialog);
+        return noteChoice(path);
     }
     bool chosen() const { return chosen_; }
 
@@ -41,8 +46,14 @@ private:
         chosen_ = path.has_value();
         return path;
     }
+    bool replacesAnotherFile(const std::string& path) const
+    {
+        const QFileInfo chosen(toQt(path));
+        return chosen.exists() && chosen != QFileInfo(toQt(currentFile_));
+    }
     FileChooser& inner_;
     TMainPage& page_;
+    std::string currentFile_;
     bool chosen_ = false;
 };
 
@@ -112,7 +123,7 @@ void TMainPage::PrintButtonClick()
 
 bool TMainPage::runFileCommand(bool (*command)(Calculator&, FileChooser&), bool design)
 {
-    ShowingChooser chooser(*chooser_, *this);
+    ShowingChooser chooser(*chooser_, *this, design ? calc_.designFileName : calc_.scratchFileName);
     bool done = false;
     act([&] { done = command(calc_, chooser) && chooser.chosen(); });
     if (done && design) {

@@ -235,6 +235,28 @@ private slots:
         QCOMPARE(question.asked, QStringList{"the scratch pad"});
     }
 
+    // Another existing file is replaced only after "Replace it?"; the design's own file is not asked about.
+    void savingOverAnotherFileAsksFirst()
+    {
+        begin();
+        QFile other(dir.filePath("other.qvd"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("kept\r\n");
+        other.close();
+        chooser.answers = {path("other.qvd"), std::nullopt}; // No goes back to the dialog
+        click(widget("SaveFileButton"));
+        QCOMPARE(chooser.replaceAsked, std::vector<std::string>{path("other.qvd")});
+        QCOMPARE(fileLine("other.qvd", 0), QByteArray("kept"));
+
+        chooser.answers = {path("other.qvd")};
+        chooser.replaceAnswers = {true};
+        click(widget("SaveFileButton"));
+        QCOMPARE(fileLine("other.qvd", 0), QByteArray(path("other.qvd").c_str()));
+        chooser.answers = {path("other.qvd")};
+        click(widget("SaveFileButton"));
+        QCOMPARE(chooser.replaceAsked.size(), std::size_t{2});
+    }
+
     void savingOnCloseNeedsEveryFileWritten()
     {
         begin();

@@ -58,6 +58,17 @@ public:
 
     std::optional<std::string> chooseFileToOpen(const qv::FileDialogSpec& dialog) override { return answer(dialog); }
     std::optional<std::string> chooseFileToSave(const qv::FileDialogSpec& dialog) override { return answer(dialog); }
+    // "Replace it?" answered from a queue; No, the box's default, once it is empty.
+    std::deque<bool> replaceAnswers;
+    std::vector<std::string> replaceAsked;
+    bool confirmReplace(const std::string& path) override
+    {
+        replaceAsked.push_back(path);
+        if (replaceAnswers.empty()) return false;
+        const bool replace = replaceAnswers.front();
+        replaceAnswers.pop_front();
+        return replace;
+    }
 
 private:
     std::optional<std::string> answer(const qv::FileDialogSpec& dialog)
