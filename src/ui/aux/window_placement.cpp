@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -62,6 +63,9 @@ WindowPlacement::WindowPlacement(QWidget& window, QString name, QWidget* anchor)
     : QObject(&window), window_(window), name_(std::move(name)), anchor_(anchor)
 {
     window_.installEventFilter(this);
+    // Every auxiliary window closes with the desktop's close key, as its close button does.
+    auto* close = new QShortcut(QKeySequence::Close, &window_);
+    connect(close, &QShortcut::activated, &window_, &QWidget::close);
 }
 
 QString WindowPlacement::key() const { return QString(kWindowSettingsGroup) + "/" + name_; }

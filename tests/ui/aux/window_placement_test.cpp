@@ -118,6 +118,16 @@ private slots:
         QCOMPARE(window.pos(), userPlace);
     }
 
+    void closesWithTheDesktopsCloseKey()
+    {
+        QWidget window;
+        WindowPlacement placement(window, "closing", nullptr);
+        placement.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keySequence(&window, QKeySequence::Close);
+        QVERIFY(!window.isVisible());
+    }
+
     void largeWindowsFitASmallScreen()
     {
         SilentHost host;

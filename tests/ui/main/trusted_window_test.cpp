@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -456,6 +457,30 @@ private slots:
             if (button->objectName().isEmpty() || button->objectName().startsWith("qt_")) continue;
             QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         }
+    }
+
+    // The desktop's keys reach the tool bar's commands and name themselves in its hints.
+    void standardKeysReachTheirCommands()
+    {
+        begin();
+        int helps = 0;
+        int prints = 0;
+        ToolHooks hooks;
+        hooks.help = [&] { ++helps; };
+        hooks.print = [&](Calculator&) { ++prints; };
+        page->setToolHooks(hooks);
+        const QString openKey = QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
+        QVERIFY(widget("OpenFileButton")->toolTip().contains(openKey));
+        QTest::keySequence(page.get(), QKeySequence::Open);
+        QTest::keySequence(page.get(), QKeySequence::Save);
+        QCOMPARE(chooser.asked.size(), std::size_t{2});
+        QCOMPARE(chooser.asked.back().title, std::string("Quorvane File Save"));
+        QTest::keySequence(page.get(), QKeySequence::Print);
+        QTest::keySequence(page.get(), QKeySequence::HelpContents);
+        QCOMPARE(prints, 1);
+        QCOMPARE(helps, 1);
+        QTest::keySequence(page.get(), widget<QShortcut>("QuitShortcut")->key());
+        QVERIFY(!page->isVisible());
     }
 
     // A caption's text ends clear of the field beside it, and a unit clear of the next caption.
