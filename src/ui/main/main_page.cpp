@@ -233,6 +233,8 @@ void TMainPage::showRunning(bool running)
     logoPanel_->setVisible(!running);
 }
 
+QWidget* TMainPage::sheets() const { return pages_; }
+
 void TMainPage::BeginButtonClick()
 {
     qv::BeginButtonClick(calc_);

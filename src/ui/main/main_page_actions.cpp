@@ -6,6 +6,7 @@
 #include "io/design_file.h"
 #include "io/scratch_file.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -59,21 +60,18 @@ private:
 
 } // namespace
 
-void TMainPage::warning(std::string_view text)
-{
-    // The field a rejected entry restored shows its good value while the box is open.
-    refreshView();
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
-    box.setObjectName("WarningBox");
-    box.exec();
-}
+void TMainPage::warning(std::string_view text) { warningWithDetail(text, {}); }
 
 void TMainPage::warningWithDetail(std::string_view text, std::string_view detail)
 {
+    // The field a rejected entry restored shows its good value while the box is open.
     refreshView();
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
+    // The box stands centred over the window the user is working in (a rejected Coil Analysis
+    // value over Coil Analysis), which stays in front; the main window is not brought forward.
+    QWidget* active = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, active ? active : this);
     box.setObjectName("WarningBox");
-    box.setInformativeText(toQt(detail));
+    if (!detail.empty()) box.setInformativeText(toQt(detail));
     box.exec();
 }
 

@@ -459,6 +459,19 @@ private slots:
         }
     }
 
+    // A message stands over the window the user works in, not over the main window.
+    void aMessageStandsOverTheWindowItCameFrom()
+    {
+        begin();
+        QWidget analysis;
+        analysis.setObjectName("CoilAnalysis");
+        analysis.show();
+        QApplication::setActiveWindow(&analysis);
+        QVERIFY(QTest::qWaitForWindowActive(&analysis));
+        warn(page->calculator(), kInvalidDataMessage);
+        QCOMPARE(watchdog->owners, QStringList{"CoilAnalysis"});
+    }
+
     // The desktop's keys reach the tool bar's commands and name themselves in its hints.
     void standardKeysReachTheirCommands()
     {

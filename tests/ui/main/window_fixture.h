@@ -32,6 +32,7 @@ public:
     QStringList messages;   // texts of the warning boxes, in order
     QStringList details;    // their informative second lines
     QStringList unexpected; // class names of any other modal dialog
+    QStringList owners;     // object names of the windows the boxes stood over
 
 private:
     void poll()
@@ -41,6 +42,7 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
             details << box->informativeText();
+            owners << (box->parentWidget() ? box->parentWidget()->window()->objectName() : QString());
             box->done(QMessageBox::Ok);
             return;
         }
