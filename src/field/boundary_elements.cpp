@@ -2,6 +2,7 @@
 
 #include "field/constants.h"
 #include "field/elliptic.h"
+#include "field/image_tail.h"
 
 #include <algorithm>
 #include <cmath>
@@ -193,20 +194,13 @@ Eigen::MatrixXd integralsThrough(const std::vector<Panel>& panels, const std::ve
 Eigen::MatrixXd potentialMatrix(const std::vector<Panel>& panels, const Ground& ground)
 {
     // phi_i = sum_j sigma_j / (pi eps0) integral over panel j of r_s K / rho ds.
-    // The ceiling's images join pair by pair. The pairs n and -n cancel as dipoles, so pair n falls
-    // off like 1/n^3 and the rest of the series is about n/2 times the last pair: stopping when a pair
-    // moves the matrix by 1e-5 and adding that tail (a dozen pairs for a ceiling near the top load)
-    // leaves 2e-5 in the frequencies, as close as 1e-7 without the tail in a third of the time.
-    constexpr int kMaxPairs = 200;
-    constexpr double kRelativeTolerance = 1e-5;
+    // The ceiling's near pairs of images are integrated like the charges themselves; from the first
+    // pair three extents of the surfaces away the rest of the series is summed in closed form.
     Eigen::MatrixXd a = integralsThrough(panels, images(Ground{ground.floor, std::nullopt}, 0));
-    for (int n = 1; ground.ceilingM && n <= kMaxPairs; ++n) {
-        const Eigen::MatrixXd pair = integralsThrough(panels, ceilingPair(*ground.ceilingM, n));
-        a += pair;
-        if (pair.cwiseAbs().maxCoeff() < kRelativeTolerance * a.cwiseAbs().maxCoeff()) {
-            a += pair * (n / 2.0);
-            break;
-        }
+    if (ground.ceilingM) {
+        const int firstFar = firstFarCeilingPair(panels, *ground.ceilingM);
+        for (int n = 1; n < firstFar; ++n) a += integralsThrough(panels, ceilingPair(*ground.ceilingM, n));
+        a += ceilingImageTail(panels, *ground.ceilingM, firstFar);
     }
     return a / (std::numbers::pi * kEpsilon0);
 }
