@@ -1,8 +1,11 @@
 #include "field/model_checks.h"
 
+#include "field/boundary_elements.h"
+#include "field/constants.h"
 #include "field/primary_coupling.h"
 
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 
 namespace qv::field {
@@ -22,6 +25,14 @@ bool allNonNegative(std::initializer_list<double> values)
     return true;
 }
 
+// Why two surfaces this close give no reliable figures; the limit in the program's inches.
+std::string tooClose(const std::string& pair, double limitM)
+{
+    char limit[32];
+    std::snprintf(limit, sizeof limit, "%.2g", limitM / kMetresPerInch);
+    return pair + " are too close to solve reliably (less than " + limit + " in apart)";
+}
+
 // Enough panels for the method's accuracy, few enough that a matrix stays in memory and time.
 bool reasonableCount(int count) { return count >= 4 && count <= 1000; }
 
@@ -30,8 +41,10 @@ std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
     if (!allPositive({model.secondaryRadiusM, model.secondaryHeightM, model.secondaryTurns}))
         return "The secondary's diameter, length and turns must be above zero";
     if (!allNonNegative({model.secondaryBottomM})) return "The winding's bottom is below the floor";
-    if (model.ceilingM && !(*model.ceilingM > model.secondaryBottomM + model.secondaryHeightM))
-        return "The ceiling is below the winding's top";
+    const double windingTopM = model.secondaryBottomM + model.secondaryHeightM;
+    if (model.ceilingM && !(*model.ceilingM > windingTopM)) return "The ceiling is below the winding's top";
+    const double closestM = kWindingClosestGapPerLength * model.secondaryHeightM;
+    if (model.ceilingM && *model.ceilingM - windingTopM < closestM) return tooClose("The winding's top and the ceiling", closestM);
     if (!reasonableCount(cuts.windingPanels) || !reasonableCount(cuts.torusPanels) ||
         !reasonableCount(cuts.spherePanels) || !reasonableCount(cuts.windingSegments))
         return "Each panel and segment count must lie between 4 and 1000";
@@ -40,7 +53,8 @@ std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
 
 std::string topLoadProblem(const CoilModel& model)
 {
-    double topM = 0; // the top load's highest point
+    double topM = 0;     // the top load's highest point
+    double closestM = 0; // the smallest gap to the floor or ceiling solved reliably
     const double base = model.secondaryBottomM + model.secondaryHeightM + model.clearanceM;
     switch (model.topLoad) {
     case TopLoadShape::None:
@@ -49,14 +63,18 @@ std::string topLoadProblem(const CoilModel& model)
         if (!allPositive({model.tubeDiameterM, model.ringDiameterM - model.tubeDiameterM}))
             return "The toroid's tube diameter must be above zero and below its ring diameter";
         topM = base + model.tubeDiameterM;
+        closestM = kTubeClosestGapPerRadius * model.tubeDiameterM / 2;
         break;
     case TopLoadShape::Sphere:
         if (!allPositive({model.sphereRadiusM})) return "The sphere's radius must be above zero";
         topM = base + 2 * model.sphereRadiusM;
+        closestM = kSphereClosestGapPerRadius * model.sphereRadiusM;
         break;
     }
     if (!allNonNegative({model.clearanceM})) return "The top load reaches down into the winding";
     if (model.ceilingM && !(topM < *model.ceilingM)) return "The top load reaches the ceiling";
+    if (model.ceilingM && *model.ceilingM - topM < closestM) return tooClose("The top load and the ceiling", closestM);
+    if (base < closestM) return tooClose("The top load and the floor", closestM);
     return {};
 }
 
