@@ -24,7 +24,8 @@ GeometryAssignment splitGeometry(const std::string& argument)
     return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
 }
 
-// The printed names are read by scripts and tests; they never change.
+// The printed names are read by scripts and tests; they never change. A figure without a value prints
+// "none" and, in a third column, the engine's reason.
 struct PrintedFigure {
     const char* name;
     field::Figure field::Analysis::*figure;
@@ -77,7 +78,7 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
         const field::Figure& shown = analysis.*figure;
         out << name << '\t';
         if (shown.value && std::isfinite(*shown.value)) out << *shown.value << '\n';
-        else out << "none\n";
+        else out << "none\t" << shown.reason << '\n';
     }
     out.precision(precision);
     out << "status\t" << analysis.status << '\n';

@@ -11,6 +11,14 @@
 namespace qv::field {
 namespace {
 
+// The secondary's length to its diameter: the field solution agrees with itself at twice the panels
+// from 1e-4 to 1e4.
+constexpr double kFewestLengthsPerDiameter = 1e-4;
+// Fewer turns than a hundredth are no primary; the inductance of 1e-300 turns is below what a double holds.
+constexpr double kMinPrimaryTurns = 0.01;
+// Far beyond any coil (a kilometre); the rings' formulas square these lengths.
+constexpr double kLargestPrimaryLengthM = 1e3;
+
 bool allPositive(std::initializer_list<double> values)
 {
     for (const double v : values)
@@ -40,6 +48,13 @@ std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
 {
     if (!allPositive({model.secondaryRadiusM, model.secondaryHeightM, model.secondaryTurns}))
         return "The secondary's diameter, length and turns must be above zero";
+    // The panels resolve a winding from a thin ring to a long wire; beyond, the matrices lose the
+    // digits the modes need.
+    const double lengthPerDiameter = model.secondaryHeightM / (2 * model.secondaryRadiusM);
+    if (!(lengthPerDiameter >= kFewestLengthsPerDiameter))
+        return "The secondary's length is too small beside its diameter to solve (at least 1e-4 of it)";
+    if (!(lengthPerDiameter <= 1 / kFewestLengthsPerDiameter))
+        return "The secondary's diameter is too small beside its length to solve (at least 1e-4 of it)";
     if (!allNonNegative({model.secondaryBottomM})) return "The winding's bottom is below the floor";
     const double windingTopM = model.secondaryBottomM + model.secondaryHeightM;
     if (model.ceilingM && !(*model.ceilingM > windingTopM)) return "The ceiling is below the winding's top";
@@ -84,6 +99,15 @@ std::string primaryProblem(const CoilModel& model)
         !allNonNegative({model.primaryInsideDiameterM, model.primarySpacingM}))
         return "The primary's wire and turns must be above zero, its diameter and spacing not below zero";
     if (model.primaryTurns > kMaxPrimaryTurns) return "The primary has more turns than the field solution takes (1000)";
+    if (model.primaryTurns < kMinPrimaryTurns) return "The primary has fewer turns than the field solution takes (0.01)";
+    const struct {
+        double lengthM;
+        const char* name;
+    } lengths[] = {{model.primaryInsideDiameterM, "inside diameter"}, {model.primaryWireDiameterM, "wire diameter"},
+                   {model.primarySpacingM, "turn spacing"}};
+    for (const auto& [lengthM, name] : lengths)
+        if (lengthM > kLargestPrimaryLengthM)
+            return std::string("The primary's ") + name + " is beyond what the field solution takes (a kilometre)";
     if (!std::isfinite(model.primaryAngleRadians) || !std::isfinite(model.primaryHeightM))
         return "The primary's angle and height must be numbers";
     // An angle past the vertical winds the turns inwards, through the axis.
