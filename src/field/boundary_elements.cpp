@@ -122,10 +122,11 @@ std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM,
         const double to = bottomM + heightM * gradedFraction(static_cast<double>(i + 1) / count);
         panels.push_back({radiusM, from, radiusM, to});
     }
-    // Under a close ceiling the density at the edge varies over the gap's length.
+    // Under a close ceiling the density at the edge varies over the gap's length. (A plane touching
+    // the top is no geometry to solve; the model checks keep it out.)
     const double top = bottomM + heightM;
     constexpr double kTopPanelsPerGap = 8;
-    while (!panels.empty() && panels.back().lengthM() > gapAboveTopM / kTopPanelsPerGap) {
+    while (gapAboveTopM > 0 && !panels.empty() && panels.back().lengthM() > gapAboveTopM / kTopPanelsPerGap) {
         const double middle = (panels.back().z0 + top) / 2;
         panels.back().z1 = middle;
         panels.push_back({radiusM, middle, radiusM, top});

@@ -69,9 +69,11 @@ public:
     explicit PairSeries(const std::array<double, kHighestPower + 1>& powerSums)
     {
         for (int k = 0; k < kRingTerms; ++k)
-            for (int j = 2; 2 * k + 1 + j <= kHighestPower; j += 2)
+            for (int j = 2; 2 * k + 1 + j <= kHighestPower; j += 2) {
+                const int power = 2 * k + 1 + j;
                 weight_[static_cast<std::size_t>(k)][static_cast<std::size_t>(j / 2)] =
-                    2 * binomial(2 * k + j, j) * powerSums[static_cast<std::size_t>(2 * k + 1 + j)];
+                    2 * binomial(2 * k + j, j) * powerSums[static_cast<std::size_t>(power)];
+            }
     }
 
     // The mean inverse distance (1/m) of every far image of a ring at (rs, zs) seen from (r, z).

@@ -38,7 +38,7 @@ std::string tooClose(const std::string& pair, double limitM)
 {
     char limit[32];
     std::snprintf(limit, sizeof limit, "%.2g", limitM / kMetresPerInch);
-    return pair + " are too close to solve reliably (less than " + limit + " in apart)";
+    return pair + " too close to solve reliably (under " + limit + " in apart)";
 }
 
 // Enough panels for the method's accuracy, few enough that a matrix stays in memory and time.
@@ -59,7 +59,7 @@ std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
     const double windingTopM = model.secondaryBottomM + model.secondaryHeightM;
     if (model.ceilingM && !(*model.ceilingM > windingTopM)) return "The ceiling is below the winding's top";
     const double closestM = kWindingClosestGapPerLength * model.secondaryHeightM;
-    if (model.ceilingM && *model.ceilingM - windingTopM < closestM) return tooClose("The winding's top and the ceiling", closestM);
+    if (model.ceilingM && *model.ceilingM - windingTopM < closestM) return tooClose("Winding top and ceiling", closestM);
     if (!reasonableCount(cuts.windingPanels) || !reasonableCount(cuts.torusPanels) ||
         !reasonableCount(cuts.spherePanels) || !reasonableCount(cuts.windingSegments))
         return "Each panel and segment count must lie between 4 and 1000";
@@ -88,8 +88,8 @@ std::string topLoadProblem(const CoilModel& model)
     }
     if (!allNonNegative({model.clearanceM})) return "The top load reaches down into the winding";
     if (model.ceilingM && !(topM < *model.ceilingM)) return "The top load reaches the ceiling";
-    if (model.ceilingM && *model.ceilingM - topM < closestM) return tooClose("The top load and the ceiling", closestM);
-    if (base < closestM) return tooClose("The top load and the floor", closestM);
+    if (model.ceilingM && *model.ceilingM - topM < closestM) return tooClose("Top load and ceiling", closestM);
+    if (base < closestM) return tooClose("Top load and floor", closestM);
     return {};
 }
 

@@ -106,13 +106,11 @@ HeightSearch primaryHeightForTargetK(const CoilModel& model, double secondaryInd
     }
     if (nearest) return {nearest, ""};
     if (!std::isfinite(lowestK))
-        return {std::nullopt, "No primary height from the floor to the winding's top keeps the turns clear of the winding, "
-                              "the ceiling and the top load"};
+        return {std::nullopt, "No primary height, floor to winding top, clears the winding, ceiling and top load"};
     if (lowestK > target)
-        return {std::nullopt, describe("Every primary height from the floor to the winding's top couples more than k = %.3f "
-                                       "(at least %.3f)", target, lowestK)};
-    return {std::nullopt, describe("No primary height from the floor to the winding's top reaches k = %.3f (at most %.3f)",
-                                   target, highestK)};
+        return {std::nullopt, describe("Every primary height, floor to winding top, couples over k = %.3f (at least %.3f)",
+                                       target, lowestK)};
+    return {std::nullopt, describe("No primary height, floor to winding top, reaches k = %.3f (at most %.3f)", target, highestK)};
 }
 
 } // namespace qv::field
