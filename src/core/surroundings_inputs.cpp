@@ -4,22 +4,16 @@
 #include "core/form.h"
 #include "core/number_parser.h"
 
-#include <algorithm>
-
 namespace qv {
 namespace {
 
 constexpr double kSphereDiametersPerRadius = 2;
 
-std::string rejected(std::string_view why) { return std::string(kInvalidDataMessage) + ": " + std::string(why); }
-
 } // namespace
 
 const SurroundingsInput* surroundingsInputByName(std::string_view name)
 {
-    const auto found = std::find_if(kSurroundingsInputs.begin(), kSurroundingsInputs.end(),
-                                    [name](const SurroundingsInput& input) { return input.name == name; });
-    return found == kSurroundingsInputs.end() ? nullptr : &*found;
+    return rowNamed(kSurroundingsInputs, name);
 }
 
 TopLoadPlacement topLoadPlacement(const Form& form)
@@ -49,11 +43,11 @@ std::string valueRejection(const SurroundingsInput& input, double value)
     switch (input.rule) {
     case SurroundingsRule::NotNegative:
     case SurroundingsRule::Ceiling:
-        return value >= 0 ? std::string() : rejected(caption + " cannot be negative");
+        return value >= 0 ? std::string() : invalidData(caption + " cannot be negative");
     case SurroundingsRule::AboveFloor: // how far down depends on the winding's bottom: placementRejection()
         return {};
     case SurroundingsRule::Fraction:
-        return value > 0 && value < 1 ? std::string() : rejected(caption + " must lie between 0 and 1");
+        return value > 0 && value < 1 ? std::string() : invalidData(caption + " must lie between 0 and 1");
     }
     return {};
 }
@@ -61,7 +55,7 @@ std::string valueRejection(const SurroundingsInput& input, double value)
 std::string textRejection(const SurroundingsInput& input, std::string_view text)
 {
     const ParseResult parsed = parseNumber(text);
-    if (!parsed.ok) return rejected(std::string(input.caption) + " needs a number");
+    if (!parsed.ok) return invalidData(std::string(input.caption) + " needs a number");
     return valueRejection(input, parsed.value);
 }
 
@@ -70,11 +64,11 @@ std::string placementRejection(const Design& design, TopLoadPlacement placement)
     const Surroundings& s = design.surroundings;
     // The primary's innermost turn is its lowest for every angle from flat to helix.
     if (s.baseHeightInches + s.primaryHeightInches < 0)
-        return rejected("the primary's lowest turn must be at or above the floor (Primary above winding bottom no lower than " +
+        return invalidData("the primary's lowest turn must be at or above the floor (Primary above winding bottom no lower than " +
                         formatField(-s.baseHeightInches, "%4.2f") + " in)");
     const double topInches = coilTopInches(design, placement);
     if (s.ceilingHeightInches == 0 || s.ceilingHeightInches > topInches) return {};
-    return rejected("the ceiling must be above the top of the coil and its top load (" +
+    return invalidData("the ceiling must be above the top of the coil and its top load (" +
                     formatField(topInches, "%4.2f") + " in above the floor), or 0 for none");
 }
 
