@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -27,6 +29,8 @@ constexpr int kPotentialColumns = 40;
 constexpr int kMaxPotentialRows = 160;
 constexpr int kMinPotentialRows = 20;
 constexpr int kInputWidthChars = 9;
+constexpr int kFrameAllowancePixels = 40; // a title bar and borders, before the window is first shown
+constexpr int kFewLinesOfFigures = 8;
 
 } // namespace
 
@@ -71,12 +75,12 @@ TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
     status_->setWordWrap(true);
     drawing_ = new CrossSectionView(this);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildInputs());
-    left->addWidget(figures_, 1);
-    left->addWidget(status_);
+    column_ = new QVBoxLayout;
+    column_->addWidget(buildInputs());
+    column_->addWidget(figures_, 1);
+    column_->addWidget(status_);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
+    layout->addLayout(column_, 3);
     layout->addWidget(drawing_, 2);
 
     followTimer_.setInterval(kFollowIntervalMs);
@@ -194,10 +198,7 @@ void TCoilAnalysisDlg::showSolution(const std::shared_ptr<const AnalysisSolution
 void TCoilAnalysisDlg::showFigures()
 {
     const ClassicFigures classic = classicFigures(calc_);
-    // A figure that is not a number stays "unchanged" from pass to pass.
-    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
-    const bool sameClassic = shownClassic_ && std::equal(classic.begin(), classic.end(), shownClassic_->begin(), same);
-    if (sameClassic && tableGeneration_ == shown_) return;
+    if (shownClassic_ && sameFigures(classic, *shownClassic_) && tableGeneration_ == shown_) return;
     shownClassic_ = classic;
     tableGeneration_ = shown_;
     const QString html = figuresHtml(classic, solution_ ? &solution_->analysis : nullptr);
@@ -207,8 +208,11 @@ void TCoilAnalysisDlg::showFigures()
     fitFiguresToTable();
 }
 
-// The whole table shows without scrolling: the browser grows to the table's width (its cells do
-// not wrap) and to the height of the text laid out at that width. A long reason can widen it.
+// The table always shows whole: the browser is as wide as the table (its cells do not wrap) with
+// room for a scroll bar, and as tall as the table and the notes below it laid out at that width.
+// The notes wrap, so a long reason makes the window taller, never wider, and no taller than the
+// screen: beyond that the notes scroll. The minimum is set afresh each time, so it shrinks back
+// when a note goes.
 void TCoilAnalysisDlg::fitFiguresToTable()
 {
     QTextDocument measured;
@@ -219,9 +223,22 @@ void TCoilAnalysisDlg::fitFiguresToTable()
     const double tableWidth = measured.idealWidth();
     measured.setTextWidth(tableWidth);
     const int frame = 2 * figures_->frameWidth();
-    const QSize wanted(static_cast<int>(std::ceil(tableWidth)) + frame, static_cast<int>(std::ceil(measured.size().height())) + frame);
-    const QSize now = figures_->minimumSize();
-    if (wanted.width() > now.width() || wanted.height() > now.height()) figures_->setMinimumSize(now.expandedTo(wanted));
+    const int scrollBar = figures_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, figures_);
+    const int wantedHeight = static_cast<int>(std::ceil(measured.size().height())) + frame;
+    figures_->setMinimumSize(static_cast<int>(std::ceil(tableWidth)) + frame + scrollBar,
+                             std::min(wantedHeight, figuresHeightRoom()));
+}
+
+// The height the screen leaves the table once the inputs, the status line, the margins and the
+// window's frame have theirs; never less than a few lines, so a tiny screen still shows some.
+int TCoilAnalysisDlg::figuresHeightRoom() const
+{
+    const int frameHeight = std::max(frameGeometry().height() - height(), kFrameAllowancePixels);
+    const QMargins margins = layout()->contentsMargins();
+    const int figuresNow = std::max(figures_->minimumHeight(), figures_->minimumSizeHint().height());
+    const int others = column_->minimumSize().height() - figuresNow + margins.top() + margins.bottom();
+    const int room = screen()->availableGeometry().height() - frameHeight - others;
+    return std::max(room, kFewLinesOfFigures * fontMetrics().lineSpacing());
 }
 
 QString TCoilAnalysisDlg::figuresText() const { return figures_->toPlainText(); }

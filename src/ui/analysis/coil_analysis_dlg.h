@@ -20,6 +20,7 @@
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
+class QVBoxLayout;
 
 namespace qv {
 
@@ -60,10 +61,12 @@ private:
     void showSolution(const std::shared_ptr<const AnalysisSolution>& solution);
     void showFigures();
     void fitFiguresToTable();
+    int figuresHeightRoom() const;
 
     Calculator& calc_;
     QTimer followTimer_;
     std::array<QLineEdit*, kSurroundingsInputs.size()> edits_{};
+    QVBoxLayout* column_ = nullptr; // the inputs, the figures and the status line
     QTextBrowser* figures_ = nullptr;
     QLabel* status_ = nullptr;
     CrossSectionView* drawing_ = nullptr;
