@@ -4,12 +4,6 @@
 #include <utility>
 
 namespace qv {
-namespace {
-
-// The loaded mode's potential, the top load at 1, in tenths.
-constexpr double kEquipotentialLevels[] = {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
-
-} // namespace
 
 AnalysisSolution solve(const AnalysisRequest& request)
 {

@@ -23,40 +23,46 @@ namespace {
 
 constexpr int kFollowIntervalMs = 50; // the main window's pass
 constexpr double kViewRadiusMargin = 1.25;
-constexpr double kViewHeightMargin = 1.2;
-constexpr double kViewCeilingMargin = 1.04;
-constexpr int kPotentialColumns = 40;
-constexpr int kMaxPotentialRows = 160;
-constexpr int kMinPotentialRows = 20;
+constexpr double kTopLoadRadiiSideways = 2; // the field round the top load shows out to twice its radius
+constexpr double kViewHeightMargin = 1.3;
+// The grid's points: square cells as fine as the drawing's 50 ms allows under a ceiling, whose
+// images cost the most (see the analysis window benchmark).
+constexpr double kPotentialPoints = 8000;
+constexpr int kMinPotentialSide = 20;
+constexpr int kMaxPotentialSide = 400;
 constexpr int kInputWidthChars = 9;
 constexpr int kFrameAllowancePixels = 40; // a title bar and borders, before the window is first shown
 constexpr int kFewLinesOfFigures = 8;
 
+int gridSide(double points) { return std::clamp(static_cast<int>(std::lround(points)), kMinPotentialSide, kMaxPotentialSide); }
+
 } // namespace
 
-// The half-plane the drawing shows: the widest part with room round it, from the floor to the
-// ceiling or a little above the top load.
+// The half-plane the drawing shows: sideways past the primary and to twice the top load's outer
+// radius, from the floor to the ceiling or well above the coil's top.
 AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation)
 {
     double widestM = std::max(m.secondaryRadiusM, m.primaryWireDiameterM);
     for (const field::Ring& ring : field::primaryRings(m)) widestM = std::max(widestM, ring.radiusM + m.primaryWireDiameterM);
+    double topLoadRadiusM = 0;
     double topM = m.secondaryBottomM + m.secondaryHeightM;
     if (m.topLoad == field::TopLoadShape::Toroid) {
-        widestM = std::max(widestM, (m.ringDiameterM + m.tubeDiameterM) / 2);
+        topLoadRadiusM = (m.ringDiameterM + m.tubeDiameterM) / 2;
         topM += m.clearanceM + m.tubeDiameterM;
     } else if (m.topLoad == field::TopLoadShape::Sphere) {
-        widestM = std::max(widestM, m.sphereRadiusM);
+        topLoadRadiusM = m.sphereRadiusM;
         topM += m.clearanceM + 2 * m.sphereRadiusM;
     }
     AnalysisRequest request;
     request.generation = generation;
     request.model = m;
-    request.viewRadiusM = widestM * kViewRadiusMargin;
-    request.viewHeightM = m.ceilingM ? *m.ceilingM * kViewCeilingMargin : topM * kViewHeightMargin;
-    request.columns = kPotentialColumns;
-    const double cellM = request.viewRadiusM / (kPotentialColumns - 1);
-    const double rows = cellM > 0 ? request.viewHeightM / cellM + 1 : kMinPotentialRows;
-    request.rows = std::clamp(static_cast<int>(rows), kMinPotentialRows, kMaxPotentialRows);
+    request.viewRadiusM = std::max(widestM * kViewRadiusMargin, topLoadRadiusM * kTopLoadRadiiSideways);
+    request.viewHeightM = m.ceilingM ? *m.ceilingM : topM * kViewHeightMargin;
+    // Square cells: columns / rows = radius / height, columns x rows = the point budget.
+    const double aspect = request.viewHeightM > 0 ? request.viewRadiusM / request.viewHeightM : 1;
+    const double columns = std::isfinite(aspect) && aspect > 0 ? std::sqrt(kPotentialPoints * aspect) : kMinPotentialSide;
+    request.columns = gridSide(columns);
+    request.rows = gridSide(kPotentialPoints / request.columns);
     return request;
 }
 
@@ -80,8 +86,9 @@ TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
     column_->addWidget(figures_, 1);
     column_->addWidget(status_);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(column_, 3);
-    layout->addWidget(drawing_, 2);
+    // The table keeps its own width; the drawing takes what the window has beyond it.
+    layout->addLayout(column_, 0);
+    layout->addWidget(drawing_, 1);
 
     followTimer_.setInterval(kFollowIntervalMs);
     connect(&followTimer_, &QTimer::timeout, this, &TCoilAnalysisDlg::follow);

@@ -271,6 +271,60 @@ private slots:
         QVERIFY(drawing->rect().contains(area.toRect()));
     }
 
+    // The field is drawn round the whole top load: sideways to twice its outer radius, from the
+    // floor to above its top or to the ceiling.
+    void theDrawingReachesPastTheTopLoad_data()
+    {
+        QTest::addColumn<bool>("sphere");
+        QTest::addColumn<double>("ceilingInches");
+        QTest::newRow("toroid") << false << 0.0;
+        QTest::newRow("sphere") << true << 0.0;
+        QTest::newRow("toroid under a ceiling") << false << 70.0;
+    }
+    void theDrawingReachesPastTheTopLoad()
+    {
+        QFETCH(bool, sphere);
+        QFETCH(double, ceilingInches);
+        calc().form.setChecked(OptionId::ToroidSelect, !sphere);
+        calc().form.setChecked(OptionId::SphereSelect, sphere);
+        calc().design.surroundings.ceilingHeightInches = ceilingInches;
+        page->Main_Loop1();
+        const field::CoilModel m = currentCoilModel(calc());
+        const AnalysisRequest request = analysisRequest(m, 1);
+        const double outerRadiusM = sphere ? m.sphereRadiusM : (m.ringDiameterM + m.tubeDiameterM) / 2;
+        const double topM = coilTopInches(calc().design, topLoadPlacement(calc().form)) * kMetresPerInch;
+        QVERIFY(request.viewRadiusM >= 2 * outerRadiusM);
+        if (ceilingInches > 0) QCOMPARE(request.viewHeightM, ceilingInches * kMetresPerInch);
+        else QVERIFY(request.viewHeightM > topM);
+        QVERIFY(request.columns * request.rows <= 8000 + request.rows); // the drawing's time
+    }
+
+    // The lines carry their percentage, the winding's voltage its height scale, and the primary's
+    // turns their true wire diameter.
+    void theDrawingIsLabelledAndToScale()
+    {
+        dlg->resize(1000, 700);
+        openAndSolve();
+        const auto* drawing = dlg->findChild<CrossSectionView*>("CrossSection");
+        const double ppm = drawing->pixelsPerMetre();
+        const QRectF area = drawing->drawingArea();
+        const std::vector<DrawnLabel> labels = drawing->lineLabels();
+        QVERIFY(labels.size() >= 5);
+        for (const DrawnLabel& label : labels) {
+            QCOMPARE(label.text, QString("%1 %").arg(std::lround(label.level * 100)));
+            QVERIFY(area.contains(label.rect));
+        }
+        const std::vector<DrawnLabel> ticks = drawing->heightTicks();
+        QVERIFY(ticks.size() >= 3);
+        for (const DrawnLabel& tick : ticks)
+            QVERIFY(std::abs(tick.rect.center().y() - (area.bottom() - tick.text.toDouble() * kMetresPerInch * ppm)) < 0.5);
+        const Design& d = calc().design;
+        const std::vector<QRectF> turns = drawing->primaryTurnRects();
+        QCOMPARE(turns.size(), 2 * static_cast<std::size_t>(std::ceil(d.primaryTurns)));
+        for (const QRectF& turn : turns)
+            QVERIFY(std::abs(turn.width() - std::max(1.0, d.primaryWireDiameterInches * kMetresPerInch * ppm)) < 0.01);
+    }
+
     void theWindowFitsASmallScreen()
     {
         dlg->showAnalysis();
