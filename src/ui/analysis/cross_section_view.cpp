@@ -1,5 +1,6 @@
 #include "ui/analysis/cross_section_view.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -67,18 +68,27 @@ void CrossSectionView::showSolution(const AnalysisSolution& solution)
     update();
 }
 
-// Above the section a line for the plot's title and the ceiling's hatching; below it the floor's
-// hatching, the plot's numbers and caption, and the scale bar; to its right the voltage plot with
-// its height numbers.
+// Above the section two lines for the plot's title and unit and the ceiling's hatching; below it
+// the floor's hatching, the plot's numbers and caption, and the scale bar; left of it the legend,
+// right of it the voltage plot with its height numbers. Measured once per size and font: every
+// point of every line goes through it.
 QRectF CrossSectionView::drawingArea() const
 {
+    if (measuredArea_ && measuredArea_->first == size()) return measuredArea_->second;
     const QFontMetrics metrics = fontMetrics();
     const int above = 2 * metrics.height() + kHatchPixels;
     const int below = kHatchPixels + 2 * metrics.height() + kTickPixels;
     const int strip = metrics.horizontalAdvance(widestHeightText()) + kTickPixels + kPlotPixels + 2 * kMarginPixels;
     const int legend = legendWidth(metrics) + kMarginPixels;
-    return QRectF(kMarginPixels + legend, kMarginPixels + above, width() - 2 * kMarginPixels - legend - strip,
-                  height() - 2 * kMarginPixels - above - below);
+    measuredArea_.emplace(size(), QRectF(kMarginPixels + legend, kMarginPixels + above, width() - 2 * kMarginPixels - legend - strip,
+                                         height() - 2 * kMarginPixels - above - below));
+    return measuredArea_->second;
+}
+
+void CrossSectionView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) measuredArea_.reset();
+    QWidget::changeEvent(event);
 }
 
 double CrossSectionView::pixelsPerMetre() const
@@ -95,6 +105,7 @@ QPointF CrossSectionView::toWidget(double rM, double zM) const
     const double scale = pixelsPerMetre();
     return {area.center().x() + rM * scale, area.bottom() - zM * scale};
 }
+
 
 // The voltage plot's 0 %, right of the section and its height numbers.
 double CrossSectionView::plotLeft() const

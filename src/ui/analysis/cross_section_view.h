@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -45,6 +46,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QPointF toWidget(double rM, double zM) const;
@@ -62,6 +64,7 @@ private:
     void drawScale(QPainter& painter) const;
 
     std::optional<AnalysisSolution> solution_;
+    mutable std::optional<std::pair<QSize, QRectF>> measuredArea_; // the drawing area at that size
 };
 
 } // namespace qv
