@@ -25,6 +25,10 @@ constexpr int kFollowIntervalMs = 50; // the main window's pass
 constexpr double kViewRadiusMargin = 1.25;
 constexpr double kTopLoadRadiiSideways = 2; // the field round the top load shows out to twice its radius
 constexpr double kViewHeightMargin = 1.3;
+constexpr double kMaxAreaAspect = 4;  // a drawing taller than this keeps white paper above
+// A drawing whose shape changed by less than this keeps its solution: the table settling after the
+// first figures, or a small drag of the window's edge, costs no new one.
+constexpr double kAspectTolerance = 0.15;
 // The grid's points: square cells as fine as the drawing's 50 ms allows under a ceiling, whose
 // images cost the most (see the analysis window benchmark).
 constexpr double kPotentialPoints = 8000;
@@ -39,8 +43,10 @@ int gridSide(double points) { return std::clamp(static_cast<int>(std::lround(poi
 } // namespace
 
 // The half-plane the drawing shows: sideways past the primary and to twice the top load's outer
-// radius, from the floor to the ceiling or well above the coil's top.
-AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation)
+// radius, from the floor to the ceiling or well above the coil's top; then higher, or under a
+// ceiling wider, until it fills a drawing area of that height over width, so a tall window shows
+// more of the field rather than white paper.
+AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation, double areaAspect)
 {
     double widestM = std::max(m.secondaryRadiusM, m.primaryWireDiameterM);
     for (const field::Ring& ring : field::primaryRings(m)) widestM = std::max(widestM, ring.radiusM + m.primaryWireDiameterM);
@@ -58,6 +64,11 @@ AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generat
     request.model = m;
     request.viewRadiusM = std::max(widestM * kViewRadiusMargin, topLoadRadiusM * kTopLoadRadiiSideways);
     request.viewHeightM = m.ceilingM ? *m.ceilingM : topM * kViewHeightMargin;
+    if (areaAspect > 0 && std::isfinite(areaAspect)) {
+        const double fillHeightM = 2 * request.viewRadiusM * std::min(areaAspect, kMaxAreaAspect);
+        if (m.ceilingM) request.viewRadiusM = std::max(request.viewRadiusM, request.viewHeightM / fillHeightM * request.viewRadiusM);
+        else request.viewHeightM = std::max(request.viewHeightM, fillHeightM);
+    }
     // Square cells: columns / rows = radius / height, columns x rows = the point budget.
     const double aspect = request.viewHeightM > 0 ? request.viewRadiusM / request.viewHeightM : 1;
     const double columns = std::isfinite(aspect) && aspect > 0 ? std::sqrt(kPotentialPoints * aspect) : kMinPotentialSide;
@@ -129,6 +140,12 @@ QWidget* TCoilAnalysisDlg::buildInputs()
 
 void TCoilAnalysisDlg::showAnalysis()
 {
+    if (!isVisible()) {
+        // The table sized before the window shows, so the drawing's first solution is asked for
+        // at the shape the drawing keeps.
+        showFigures();
+        layout()->activate();
+    }
     show();
     raise();
     activateWindow();
@@ -151,9 +168,12 @@ void TCoilAnalysisDlg::follow()
 {
     syncInputs();
     const field::CoilModel model = currentCoilModel(calc_);
-    if (!requestedModel_ || *requestedModel_ != model) {
+    const double aspect = drawing_->areaAspect();
+    const bool reshaped = std::abs(aspect - requestedAspect_) > kAspectTolerance * requestedAspect_;
+    if (!requestedModel_ || *requestedModel_ != model || reshaped) {
         requestedModel_ = model;
-        worker_->request(analysisRequest(model, ++requested_));
+        requestedAspect_ = aspect;
+        worker_->request(analysisRequest(model, ++requested_, aspect));
         status_->setText(tr("Solving the field..."));
     }
     showFigures();

@@ -91,6 +91,12 @@ void CrossSectionView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+double CrossSectionView::areaAspect() const
+{
+    const QRectF area = drawingArea();
+    return area.width() > 0 && area.height() > 0 ? area.height() / area.width() : 0;
+}
+
 double CrossSectionView::pixelsPerMetre() const
 {
     if (!solution_ || solution_->viewRadiusM <= 0 || solution_->viewHeightM <= 0) return 0;

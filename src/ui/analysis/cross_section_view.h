@@ -36,6 +36,7 @@ public:
     QRectF secondaryRect() const;
     QRectF drawingArea() const;
     double pixelsPerMetre() const;
+    double areaAspect() const; // the drawing area's height over its width
     std::vector<QRectF> primaryTurnRects() const;
     std::vector<DrawnLabel> lineLabels() const;  // one per drawn level, inside the drawing area
     std::vector<DrawnLabel> heightTicks() const; // the voltage plot's height axis, in inches
