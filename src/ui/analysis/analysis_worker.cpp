@@ -41,11 +41,11 @@ AnalysisWorker::~AnalysisWorker()
     thread_.join();
 }
 
-void AnalysisWorker::request(AnalysisRequest next)
+void AnalysisWorker::request(const AnalysisRequest& next)
 {
     {
         const std::lock_guard lock(mutex_);
-        pending_ = std::move(next);
+        pending_ = next;
     }
     wake_.notify_one();
 }
@@ -58,7 +58,7 @@ void AnalysisWorker::run()
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
             if (stopping_) return;
-            job = std::move(*pending_);
+            job = *pending_;
             pending_.reset();
         }
         deliver_(solve(job));

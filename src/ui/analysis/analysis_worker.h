@@ -55,7 +55,7 @@ public:
     AnalysisWorker(const AnalysisWorker&) = delete;
     AnalysisWorker& operator=(const AnalysisWorker&) = delete;
 
-    void request(AnalysisRequest next);
+    void request(const AnalysisRequest& next);
 
 private:
     void run();

@@ -229,7 +229,9 @@ std::vector<DrawnLabel> CrossSectionView::heightTicks() const
     const double left = sectionRect().right();
     const double right = plotLeft() - kTickPixels - kLabelPadPixels;
     const double lineHeight = fontMetrics().height();
-    for (double inches = 0; inches <= topInches + 1e-9; inches += *step) {
+    const auto count = static_cast<int>(std::floor(topInches / *step + 1e-9));
+    for (int i = 0; i <= count; ++i) {
+        const double inches = i * *step;
         const double y = toWidget(0, inches * kMetresPerInch).y();
         ticks.push_back({QString::number(inches, 'f', 0), QRectF(left, y - lineHeight / 2, right - left, lineHeight), 0});
     }
@@ -261,8 +263,11 @@ void CrossSectionView::drawSurroundings(QPainter& painter) const
         painter.setPen(QPen(kFloorColour, 2));
         painter.drawLine(left, right);
         painter.setPen(QPen(kFloorColour, 1));
-        for (double x = left.x(); x < right.x(); x += kHatchPixels)
+        const auto strokes = static_cast<int>((right.x() - left.x()) / kHatchPixels);
+        for (int i = 0; i < strokes; ++i) {
+            const double x = left.x() + i * kHatchPixels;
             painter.drawLine(QPointF(x, left.y()), QPointF(x + kHatchPixels, left.y() + solidSide * kHatchPixels));
+        }
         // The name on the plane's solid side, past its hatching, clear of the field's labels.
         const double textTop = solidSide > 0 ? left.y() + kHatchPixels : left.y() - kHatchPixels - fontMetrics().height();
         const QRectF textRect(left.x(), textTop, right.x() - left.x() - kLabelPadPixels, fontMetrics().height());

@@ -342,7 +342,7 @@ private slots:
         bool firstEntered = false;
         bool released = false;
         std::vector<std::uint64_t> delivered;
-        AnalysisWorker worker([&](AnalysisSolution solution) {
+        AnalysisWorker worker([&](const AnalysisSolution& solution) {
             std::unique_lock lock(mutex);
             delivered.push_back(solution.generation);
             firstEntered = true;
