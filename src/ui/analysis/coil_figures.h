@@ -5,6 +5,7 @@
 // table's cells never wrap; the notes below it do, so a long reason never widens the window.
 
 #include "field/coil_field.h"
+#include "io/coil_figure_rows.h"
 
 #include <QObject>
 #include <QString>
@@ -19,7 +20,6 @@ struct Calculator;
 
 // The sheets' figures the table sets beside the field solution's, in table order, and what the
 // field solution cannot take from the sheets.
-inline constexpr std::size_t kComparedFigureCount = 7;
 struct ClassicFigures {
     std::array<double, kComparedFigureCount> values{};
     // A top-load capacitance typed on the Secondary Coil sheet ("Copy To Secondary Sheet" off):
