@@ -16,6 +16,7 @@
 #include "ui/aux/report_printer.h"
 #include "ui/aux/window_placement.h"
 #include "ui/paste_guard/empty_paste_guard.h"
+#include "ui/tank/tank_circuit_dlg.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -55,10 +56,12 @@ int main(int argc, char* argv[])
     qv::TInchMMDlg converter(*calc.host);
     qv::HelpWindow help;
     qv::TCoilAnalysisDlg analysis(calc);
+    qv::TTankCircuitDlg tank(calc);
     qv::WindowPlacement* creditsPlace = placed(credits, "credits", page);
     qv::WindowPlacement* helpPlace = placed(help, "help", page);
     qv::WindowPlacement* netlistPlace = placed(netlist, "netlist", page);
     qv::WindowPlacement* analysisPlace = placed(analysis, "analysis", page);
+    qv::WindowPlacement* tankPlace = placed(tank, "tank", page);
     qv::WindowPlacement* converterPlace = placed(converter, "converter", page);
 
     page.setToolHooks({
@@ -70,6 +73,7 @@ int main(int argc, char* argv[])
         },
         .netlist = [netlistPlace] { netlistPlace->show(); },
         .analysis = [analysisPlace] { analysisPlace->show(); },
+        .tank = [tankPlace] { tankPlace->show(); },
         .converter = [converterPlace] { converterPlace->show(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });

@@ -24,7 +24,8 @@ inline constexpr std::array<double, 10> kEquipotentialLevels{0.05, 0.1, 0.2, 0.3
 struct AnalysisRequest {
     std::uint64_t generation = 0;
     field::CoilModel model;
-    // The drawing's half-plane: r from 0 to viewRadiusM, z from the floor to viewHeightM.
+    // The drawing's half-plane: r from 0 to viewRadiusM, z from the floor to viewHeightM. A window
+    // without a drawing leaves columns and rows at 0 and is spared the potential map.
     double viewRadiusM = 0;
     double viewHeightM = 0;
     int columns = 0;
