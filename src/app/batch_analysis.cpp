@@ -16,7 +16,8 @@ namespace {
 
 
 // The printed names are read by scripts and tests; they never change. A length's name ends in
-// the unit it is printed in.
+// the unit it is printed in. A figure without a value prints "none" and, in a third column, the
+// engine's reason.
 struct PrintedFigure {
     const char* name;
     field::Figure field::Analysis::*figure;
@@ -72,7 +73,7 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
         const field::Figure& shown = analysis.*figure;
         out << name << unitCaption(quantity, calc.lengthUnit) << '\t';
         if (shown.value && std::isfinite(*shown.value)) out << shownValue(*shown.value, quantity, calc.lengthUnit) << '\n';
-        else out << "none\n";
+        else out << "none\t" << shown.reason << '\n';
     }
     out.precision(precision);
     out << "status\t" << analysis.status << '\n';
