@@ -4,7 +4,6 @@
 // value shows why in its tooltip and once below the table, never a number that is not one. The
 // table's cells never wrap; the notes below it do, so a long reason never widens the window.
 
-#include "core/length_unit.h"
 #include "field/coil_field.h"
 #include "io/coil_figure_rows.h"
 
@@ -35,7 +34,7 @@ bool sameFigures(const ClassicFigures& a, const ClassicFigures& b);
 // The plain words for a typed top-load capacitance the field solution leaves out, or empty.
 QString typedTopLoadNote(const ClassicFigures& classic);
 
-// analysis is null while the first solution is still running; a length shows in the unit.
-QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis, LengthUnit unit);
+// analysis is null while the first solution is still running.
+QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analysis);
 
 } // namespace qv
