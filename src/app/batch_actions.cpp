@@ -3,6 +3,7 @@
 #include "batch_files.h"
 #include "batch_report.h"
 #include "batch_stepping.h"
+#include "batch_sweep.h"
 
 #include "app/batch_simulate.h"
 #include "calc/stages.h"
@@ -129,6 +130,8 @@ constexpr BatchAction kActions[] = {
     {"--netlist", "K", checkNetlistModel, printNetlist, nullptr},
     {"--geometry", "NAME=VALUE", checkGeometry, runGeometry, nullptr},
     {"--analysis", nullptr, noArgument, printAnalysis, nullptr},
+    {"--sweep", "NAME=FROM:TO:POINTS[:log]", checkSweep, printSweep, refuseSweep},
+    {"--sweep-figures", "NAME,NAME,...", checkSweepFigures, takeSweepFigures, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
     {"--simulate-as-it-stands", "K", checkNetlistModel, runSimulateAsItStands, nullptr},
