@@ -160,8 +160,8 @@ std::string enterSweepValue(Calculator& calc, const SweepInput& input, double va
 
 std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest& request, const SweepControl& control)
 {
-    SweepTable table{request.input, request.figures, currentValue(design, request.input), sweepValues(request.range),
-                     {}, {}};
+    SweepTable table{request.input, request.figures, currentValue(design, request.input), request.range.logarithmic,
+                     sweepValues(request.range), {}, {}};
     const std::size_t total = table.inputValues.size();
     table.refusals.resize(total);
     table.values.resize(total);

@@ -51,6 +51,7 @@ struct SweepTable {
     SweepInput input;
     std::vector<SweepFigure> figures;
     double designValue = 0; // the input's value in the design the sweep started from
+    bool logarithmic = false;
     std::vector<double> inputValues;
     std::vector<std::string> refusals; // per point: why the value was refused, or empty
     std::vector<std::vector<field::Figure>> values; // per point, one per figure

@@ -33,6 +33,7 @@ struct ToolHooks {
     std::function<void()> help;
     std::function<void()> netlist;
     std::function<void()> analysis;
+    std::function<void()> howItChanges;
     std::function<void()> converter;
     std::function<void(Calculator&)> print;
 };
@@ -74,6 +75,7 @@ public:
     void BitBtn2Click();
     void SpeedButton1Click();
     void CoilAnalysisButtonClick();
+    void HowItChangesButtonClick();
     void SpeedButton2Click();
     void ScratchOpenButtonClick();
     void SaveScratchSaveButtonClick();
