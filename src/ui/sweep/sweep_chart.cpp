@@ -71,7 +71,8 @@ std::pair<double, double> valueSpan(const SweepTable& table, const UnitGroup& gr
     return {low >= 0 ? std::max(0.0, low - margin) : low - margin, high + margin};
 }
 
-// The caption without its sheet ("Required C (uF)"): the legend has little room.
+// The caption without its sheet ("Required C (uF)"): the legend and the y axes have little room,
+// and their colours tie them to the lines.
 QString legendName(const SweepFigure& f)
 {
     const std::string label = labelWithUnit(f.caption, f.unit);
@@ -81,10 +82,7 @@ QString legendName(const SweepFigure& f)
 
 QString groupTitle(const SweepTable& table, const UnitGroup& group)
 {
-    if (group.figures.size() == 1) {
-        const SweepFigure& f = table.figures[group.figures.front()];
-        return text(labelWithUnit(f.caption, f.unit));
-    }
+    if (group.figures.size() == 1) return legendName(table.figures[group.figures.front()]);
     return group.unit.empty() ? QObject::tr("plain number") : text(group.unit);
 }
 
@@ -122,6 +120,9 @@ SweepChartView::SweepChartView(QWidget* parent) : QChartView(new QChart, parent)
     setObjectName("SweepPlot");
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
+    // A new table replaces every series and axis: repainting only the changed parts leaves the
+    // old curves standing beside the new axes.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     chart()->legend()->setAlignment(Qt::AlignBottom);
     chart()->legend()->setShowToolTips(true);
     chart()->setMargins(QMargins(4, 4, 4, 4));
@@ -234,7 +235,7 @@ void SweepChartView::rebuild()
     // The marker and the shading are explained above the plot, which leaves the legend's one row
     // to the figures.
     const QString designNow = withUnit(t.designValue, t.input.unit);
-    QString title = tr("Dashed: the design now, %1").arg(designNow);
+    QString title = tr("Dashed: the design now (%1)").arg(designNow);
     if (t.designValue >= lowX && t.designValue <= highX) {
         auto* marker = new QLineSeries;
         marker->setPen(QPen(kMarkerColour, 1.5, Qt::DashLine));
@@ -243,9 +244,9 @@ void SweepChartView::rebuild()
         attach(marker, xAxis, firstY);
         hideFromLegend(c, marker);
     } else {
-        title = tr("The design now, %1, lies outside the range").arg(designNow);
+        title = tr("The design now (%1) lies outside the range").arg(designNow);
     }
-    if (gapShown) title += tr(".  Shaded: no value (hover for the reason)");
+    if (gapShown) title += tr("; shaded: no value");
     c->setTitle(title);
 }
 

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -73,14 +75,22 @@ THowItChangesDlg::THowItChangesDlg(Calculator& calc, FileChooser& files, std::fu
     left->addWidget(buildInputBox());
     left->addWidget(buildFigureBox(), 1);
     left->addWidget(buildActions());
-    panel->setFixedWidth(fontMetrics().averageCharWidth() * kPanelWidthChars);
-    plot_->setMinimumSize(panel->width(), panel->width() * 2 / 3);
+    // On a screen too low for the choices they scroll, rather than the window outgrowing it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(panel);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int panelWidth = fontMetrics().averageCharWidth() * kPanelWidthChars;
+    panel->setFixedWidth(panelWidth);
+    scroller->setFixedWidth(panelWidth + scroller->verticalScrollBar()->sizeHint().width());
+    plot_->setMinimumSize(panelWidth, panelWidth / 2);
 
     auto* right = new QVBoxLayout;
     right->addWidget(plot_, 1);
     right->addWidget(status_);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(panel);
+    layout->addWidget(scroller);
     layout->addLayout(right, 1);
 
     poll_.setInterval(kPollIntervalMs);

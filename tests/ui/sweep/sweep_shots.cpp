@@ -4,11 +4,14 @@
 // Usage: quorvane_sweep_shots <folder> [seconds]
 #include "main_page.h"
 #include "qt_file_chooser.h"
+#include "ui/sweep/sweep_chart.h"
 #include "ui/sweep/sweep_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QChart>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,6 +70,13 @@ int main(int argc, char* argv[])
         waitForSweep(dlg);
         ok = dlg.grab().save(folder.filePath(shot.file)) && ok;
     }
+    // The pointer over the last sweep's gap, so a screen grab shows the reason in its tooltip.
+    qv::SweepChartView* plot = dlg.plot();
+    const QPointF inChart = plot->chart()->mapToPosition(QPointF(-3, 200), plot->chart()->series().front());
+    const QPoint inView = plot->mapFromScene(plot->chart()->mapToScene(inChart));
+    QMouseEvent move(QEvent::MouseMove, inView, plot->viewport()->mapToGlobal(inView), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot->viewport(), &move);
     if (argc == 3) {
         constexpr int kMsPerSecond = 1000;
         QTimer::singleShot(std::atoi(argv[2]) * kMsPerSecond, &app, &QApplication::quit);
