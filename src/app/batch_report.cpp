@@ -11,7 +11,7 @@ std::string checkReport(const std::string&) { return {}; }
 
 bool printReportLines(Calculator& calc, const std::string&, std::ostream& out)
 {
-    for (const std::string& line : reportLines(calc)) out << line << '\n';
+    for (const std::string& line : printedReportLines(calc)) out << line << '\n';
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/aux/inch_mm_dialog.h"
 #include "ui/aux/report_printer.h"
 #include "ui/aux/window_placement.h"
+#include "ui/paste_guard/empty_paste_guard.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     const auto request = qv::parseStartArguments(qv::commandArguments(argc, argv));
     if (request.action != qv::StartAction::Run) return qv::answerStartRequest(request, std::cout, std::cerr);
     QApplication app(argc, argv);
+    qv::guardEveryTextAreaAgainstEmptyPaste(app);
     qv::setSettingsIdentity();
     QApplication::setApplicationVersion(qv::kProgramVersion);
     QGuiApplication::setDesktopFileName("io.github.quorvane.Quorvane"); // the installed desktop entry

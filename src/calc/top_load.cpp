@@ -56,16 +56,15 @@ void showShape(Form& form, bool toroid)
     form.setEnabled(ControlId::TOCSpinButton2, toroid);
 }
 
-// The capacitances of the chosen shape; a sphere leaves the toroid's own figures as they were.
+// The capacitances of the chosen shape. For a sphere the toroid's own figures are still those of
+// the sizes the design holds (the hidden Rzeszotarski field shows them), not of whatever toroid
+// was last on the sheet: a design reopened from its file then shows exactly what it showed.
 void computeTopLoad(const Design& d, bool toroid, TopLoadResults& r)
 {
-    if (!toroid) {
-        r.bertPoolPf = kSpherePfPerInch * d.tubeDiameterInches;
-        return;
-    }
     r.overallDiameterInches = d.toroidDiameterInches + d.tubeDiameterInches;
-    r.bertPoolPf = bertPoolPf(d.tubeDiameterInches, r.overallDiameterInches);
     r.rzeszotarskiPf = rzeszotarskiPf(d.tubeDiameterInches, d.toroidDiameterInches);
+    r.bertPoolPf = toroid ? bertPoolPf(d.tubeDiameterInches, r.overallDiameterInches)
+                          : kSpherePfPerInch * d.tubeDiameterInches;
 }
 
 // The sizes and both capacitances; a sphere has no Dtc.

@@ -6,7 +6,7 @@
 #include "io/file_bytes.h"
 #include "io/file_names.h"
 #include "io/file_command.h"
-#include "io/surroundings_records.h"
+#include "io/further_records.h"
 
 #include <cmath>
 #include <string>
@@ -146,7 +146,7 @@ bool loadDesignText(Calculator& calc, const std::string& path, std::string_view 
         calc.referenceList.push_back(referenceValueText(kPreviousVersionPfcPercent));
     }
     Parms_To_Vars(calc);
-    readSurroundingsRecords(calc);
+    readFurtherRecords(calc);
     calc.form.statusPanels[0] = calc.designFileName;
     for (const FieldId id : kDesignInputFields) showVariable(calc, id);
     Update_T_C(calc);
@@ -195,7 +195,7 @@ bool saveDesignFile(Calculator& calc, const std::string& path)
     const std::string previousFirstLine = calc.referenceList.front();
     calc.designFileName = path;
     calc.referenceList.front() = path;
-    const std::string text = designFileText(withSurroundingsRecords(calc.referenceList, calc.design.surroundings));
+    const std::string text = designFileText(withFurtherRecords(calc.referenceList, calc));
     const std::string error = replaceModelFile(path, text);
     if (error.empty()) return true;
     // The design is not in that file, so the list and the name keep pointing where it is.

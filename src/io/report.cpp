@@ -2,9 +2,11 @@
 
 #include "core/calculator.h"
 #include "core/form.h"
+#include "io/report_coil_section.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 namespace qv {
@@ -23,6 +25,10 @@ struct Piece {
 };
 
 const Piece kFileName{Piece::Kind::DesignFileName};
+
+// The sections after the scratch pad, in the order they are printed.
+using ReportSection = std::vector<std::string> (*)(const Calculator& calc);
+constexpr ReportSection kSectionsAfterScratchPad[] = {coilAsItStandsLines};
 
 // Line 40 closes with 38 blanks where the other secondary lines hold a second column.
 constexpr const char* kThirtyEightBlanks = "                                      ";
@@ -113,6 +119,17 @@ std::vector<std::string> reportLines(const Calculator& calc)
         "",
     };
     for (std::string& padLine : scratchPadLines(calc.scratchPad)) lines.push_back(std::move(padLine));
+    return lines;
+}
+
+std::vector<std::string> printedReportLines(const Calculator& calc)
+{
+    std::vector<std::string> lines = reportLines(calc);
+    for (const ReportSection section : kSectionsAfterScratchPad) {
+        std::vector<std::string> sectionLines = section(calc);
+        lines.insert(lines.end(), std::make_move_iterator(sectionLines.begin()),
+                     std::make_move_iterator(sectionLines.end()));
+    }
     return lines;
 }
 

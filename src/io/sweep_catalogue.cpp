@@ -5,6 +5,7 @@
 #include "core/input_fields.h"
 #include "core/surroundings_inputs.h"
 #include "io/analysis_figures.h"
+#include "io/coil_figure_rows.h"
 
 #include <algorithm>
 #include <iterator>
@@ -87,6 +88,21 @@ std::vector<SweepInput> collectInputs()
     return inputs;
 }
 
+struct Label {
+    std::string caption;
+    std::string unit;
+};
+
+// The Coil Analysis window's own caption; a figure the sheets also give says it is the other one.
+Label analysisLabel(field::Figure field::Analysis::*figure)
+{
+    for (const ComparedFigureRow& r : kComparedFigureRows)
+        if (r.solved == figure) return {std::string(r.caption) + " (as it stands)", r.unit};
+    for (const SolvedFigureRow& r : kSolvedFigureRows)
+        if (r.solved == figure) return {r.caption, r.unit};
+    return {};
+}
+
 std::vector<SweepFigure> collectFigures()
 {
     std::vector<SweepFigure> figures;
@@ -94,8 +110,8 @@ std::vector<SweepFigure> collectFigures()
         if (q.caption) figures.push_back({SweepFigureKind::SheetResult, indexOf(q.id), std::string(name(q.id)), q.caption, q.unit});
     for (std::size_t row = 0; row < std::size(kAnalysisFigures); ++row) {
         const AnalysisFigure& a = kAnalysisFigures[row];
-        figures.push_back({SweepFigureKind::Analysis, row, std::string(a.name), "Coil Analysis: " + std::string(a.caption),
-                           std::string(a.unit)});
+        const Label label = analysisLabel(a.figure);
+        figures.push_back({SweepFigureKind::Analysis, row, std::string(a.name), "Coil Analysis: " + label.caption, label.unit});
     }
     return figures;
 }

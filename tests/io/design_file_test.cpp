@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -36,14 +38,27 @@ const std::vector<std::string> kDefaultRecordLines = {
     "Primary Transformer PFC Rating (%)", "75.0000",
 };
 
-// The geometry records a save writes after the 18, for the start design's surroundings.
-const std::vector<std::string> kDefaultGeometryLines = {
+// The further records a save writes after the 18, for the start design: its surroundings, its
+// option states (a conical primary, the toroid on the coil by Bert Pool's equation copied to the
+// secondary, series gaps) and its spark gap.
+const std::vector<std::string> kDefaultFurtherLines = {
     "Secondary Winding Bottom Above Floor (IN)", "10.0000",
     "Top Load Clearance Above Winding Top (IN)", " 0.0000",
     "Primary Inner Turn Above Winding Bottom (IN)", " 0.0000",
     "Grounded Ceiling Above Floor (IN) 0 = None", " 0.0000",
     "Expected Streamer Length (IN)", " 0.0000",
     "Target Coupling Coefficient k", " 0.1500",
+    "Primary Coil Shape 1 = Flat 2 = Vertical 3 = Conical", " 3.0000",
+    "Top Load On Secondary (W/Top Load C) 1 = Yes 0 = No", " 1.0000",
+    "Top Load Shape 1 = Toroid 2 = Sphere", " 1.0000",
+    "Toroid Equation 1 = Bert Pool 2 = Rzeszotarski", " 1.0000",
+    "Copy Top Load C To Secondary Sheet 1 = Yes 0 = No", " 1.0000",
+    "Spark Gap 1 = Series Gaps 2 = Rotary Gap", " 1.0000",
+    "Number of Series Gaps", " 1.0000",
+    "Rotary Gap Largest Electrode Thickness (IN)", " 0.2500",
+    "Rotary Gap Rotating Electrode Radius (IN)", " 2.1300",
+    "Rotary Gap Presentations Per Revolution", "16.0000",
+    "Rotary Gap Motor RPM", "1800.0000",
 };
 
 // A file's lines: the saved path, then the records with one value line replaced if asked.
@@ -91,7 +106,7 @@ TEST(DesignFileSave, WritesTheListWithCrLfAfterEveryLineAndTakesThePath)
     std::vector<std::string> expected{path};
     expected.insert(expected.end(), kDefaultRecordLines.begin(), kDefaultRecordLines.end());
     expected[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // the top load the first pass computed
-    expected.insert(expected.end(), kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
+    expected.insert(expected.end(), kDefaultFurtherLines.begin(), kDefaultFurtherLines.end());
     EXPECT_EQ(readBytes(path), crLfText(expected));
     EXPECT_EQ(s.calc.designFileName, path);
     EXPECT_EQ(s.calc.referenceList[0], path);
@@ -211,8 +226,8 @@ TEST(DesignFileOpen, LinesAfterTheLastRecordAreKeptAndSavedAgain)
     ASSERT_TRUE(saveDesignFile(s.calc, out));
     lines[0] = out;
     lines[valueLine(15)] = s.calc.referenceList[valueLine(15)]; // recomputed by the top-load stage
-    // The geometry records go right after the 18; the kept lines follow them.
-    lines.insert(lines.begin() + kReferenceListLines, kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
+    // The further records go right after the 18; the kept lines follow them.
+    lines.insert(lines.begin() + kReferenceListLines, kDefaultFurtherLines.begin(), kDefaultFurtherLines.end());
     EXPECT_EQ(readBytes(out), crLfText(lines));
 }
 
@@ -320,11 +335,12 @@ TEST(DesignFileOpen, EightBitTextComesBackByteForByte)
     std::vector<std::string> lines = fileLines();
     lines[0] = path;
     lines[labelLine(5)] = "Durchmesser innen (Zoll) \xe4\xf6\xfc\xdf \xff\x80";
-    lines.insert(lines.end(), kDefaultGeometryLines.begin(), kDefaultGeometryLines.end());
+    lines.insert(lines.end(), kDefaultFurtherLines.begin(), kDefaultFurtherLines.end());
     lines.push_back("\xb0\xb1\xb2 \x81\xfe");
+    // The copy box is off in the file, so the file's top load stays as it is.
+    *(std::find(lines.begin(), lines.end(), "Copy Top Load C To Secondary Sheet 1 = Yes 0 = No") + 1) = " 0.0000";
     const std::string text = crLfText(lines);
     writeBytes(path, text);
-    clickOption(s.calc, OptionId::NoCap); // the file's top load stays as it is
     ASSERT_TRUE(openDesignFile(s.calc, path));
     Main_Loop1(s.calc);
     ASSERT_TRUE(saveDesignFile(s.calc, path));

@@ -2,7 +2,7 @@
 // out of the Reference list on opening, defaults for a file that has none.
 #include "core/reference_list.h"
 #include "io/design_file.h"
-#include "io/surroundings_records.h"
+#include "io/further_records.h"
 #include "io_test_support.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,8 @@ TEST(SurroundingsRecords, AFileWithoutThemOpensWithTheDefaultsAndNoMessage)
 TEST(SurroundingsRecords, BadValuesAreReportedLikeTheSheetsRecordsAndKeepTheDefault)
 {
     Session s;
-    std::vector<std::string> lines = withSurroundingsRecords(s.calc.referenceList, unusualSurroundings());
+    s.calc.design.surroundings = unusualSurroundings();
+    std::vector<std::string> lines = withFurtherRecords(s.calc.referenceList, s.calc);
     const std::size_t base = kReferenceListLines + 1;    // value line of the first geometry record
     const std::size_t targetK = kReferenceListLines + 11; // value line of the last
     lines[base] = "ten";

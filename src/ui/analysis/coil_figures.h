@@ -4,6 +4,7 @@
 // value shows why, never a number that is not one.
 
 #include "field/coil_field.h"
+#include "io/coil_figure_rows.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +17,6 @@ namespace qv {
 struct Calculator;
 
 // The sheets' figures the table sets beside the field solution's, in table order.
-inline constexpr std::size_t kComparedFigureCount = 7;
 using ClassicFigures = std::array<double, kComparedFigureCount>;
 ClassicFigures classicFigures(const Calculator& calc);
 

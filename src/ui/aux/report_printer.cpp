@@ -67,7 +67,8 @@ void printDesignReport(Calculator& calc, QWidget* parent)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (const std::string problem = printReport(reportLines(calc), printer); !problem.empty()) warn(calc, problem);
+    const std::string problem = printReport(printedReportLines(calc), printer);
+    if (!problem.empty()) warn(calc, problem);
 }
 
 } // namespace qv

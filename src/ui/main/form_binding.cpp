@@ -76,18 +76,39 @@ void FormBinding::fieldClicked(FieldId id, bool doubleClick)
 {
     const InputField* input = typedInput(id);
     if (!input) return;
+    // The line edit's own double click takes a word: the digits after the point of "0.200",
+    // and typing 0.3 over them gives "0.0.3". In an open field it takes the whole number.
+    if (doubleClick && isOpen(id)) {
+        selectWholeText(id);
+        return;
+    }
     const EditTrigger wanted = doubleClick ? EditTrigger::DoubleClick : EditTrigger::Click;
     if (input->trigger != wanted) return;
-    if (beginEdit(calc_, id)) afterUserAction_();
+    open(id);
 }
 
 bool FormBinding::openFromKeyboard(FieldId id)
 {
     const InputField* input = typedInput(id);
     if (!input || input->trigger == EditTrigger::None) return false;
-    if (calc_.form.field(id).colour == Colour::Aqua) return false;
-    if (beginEdit(calc_, id)) afterUserAction_();
+    if (isOpen(id)) return false;
+    open(id);
     return true;
+}
+
+bool FormBinding::isOpen(FieldId id) const { return calc_.form.field(id).colour == Colour::Aqua; }
+
+void FormBinding::open(FieldId id)
+{
+    if (!beginEdit(calc_, id)) return;
+    afterUserAction_();
+    // What the user types next replaces the value, as the help says.
+    selectWholeText(id);
+}
+
+void FormBinding::selectWholeText(FieldId id) const
+{
+    if (FieldEdit* edit = fieldWidget(id)) edit->selectAll();
 }
 
 void FormBinding::enterPressed(FieldId id)
@@ -101,7 +122,7 @@ void FormBinding::enterPressed(FieldId id)
 std::optional<FieldId> FormBinding::fieldInEditMode() const
 {
     for (const InputField& input : kInputFields)
-        if (calc_.form.field(input.id).colour == Colour::Aqua) return input.id;
+        if (isOpen(input.id)) return input.id;
     return std::nullopt;
 }
 

@@ -72,6 +72,10 @@ private:
     // F2, or Enter on an untouched field: opens the field as its click does. False for a field
     // without edit mode or one already open.
     bool openFromKeyboard(FieldId id);
+    bool isOpen(FieldId id) const;
+    // Edit mode for the field, its whole text selected.
+    void open(FieldId id);
+    void selectWholeText(FieldId id) const;
 
     Calculator& calc_;
     std::function<void()> afterUserAction_;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -235,6 +236,8 @@ void TMainPage::BeginButtonClick()
     bold.setBold(true);
     statusBar()->setFont(bold);
     refreshView();
+    // The start notice is no note of the user's to take back.
+    scratchPad_->document()->clearUndoRedoStacks();
     // BEGIN had the focus; it goes to the sheets' tabs rather than into a field.
     pages_->setFocus(Qt::OtherFocusReason);
 }
@@ -321,8 +324,19 @@ void TMainPage::syncSheet()
 void TMainPage::syncScratchPad()
 {
     if (shownScratchRevision_ == calc_.scratchPadRevision) return;
+    const bool firstShow = shownScratchRevision_ == kNothingShown;
     shownScratchRevision_ = calc_.scratchPadRevision;
-    scratchPad_->setPlainText(toQt(calc_.scratchPad));
+    if (firstShow) {
+        scratchPad_->setPlainText(toQt(calc_.scratchPad));
+        return;
+    }
+    // A netlist copied in or a file loaded replaces the user's notes: one step that Ctrl+Z
+    // takes back, never a pad whose history starts over.
+    QTextCursor cursor(scratchPad_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(toQt(calc_.scratchPad));
+    cursor.endEditBlock();
 }
 
 void TMainPage::syncReferenceList()

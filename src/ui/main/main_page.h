@@ -131,7 +131,8 @@ private:
     QListWidget* parameters_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     // Nothing shown yet: the first sync shows the start text whatever its revision.
-    std::uint64_t shownScratchRevision_ = ~std::uint64_t{0};
+    static constexpr std::uint64_t kNothingShown = ~std::uint64_t{0};
+    std::uint64_t shownScratchRevision_ = kNothingShown;
     std::vector<std::string> shownReference_;
     MessageBoxQuestion closeQuestion_{this};
     UnsavedWorkQuestion* question_ = &closeQuestion_;

@@ -1,6 +1,7 @@
 #include "unsaved_work.h"
 
 #include "form_binding.h"
+#include "io/further_records.h"
 
 #include <QMessageBox>
 
@@ -8,10 +9,11 @@ namespace qv {
 
 namespace {
 
-// The value lines a save would write, without the file name of line 0.
+// The lines a save would write, without the file name of line 0: whatever the design file holds
+// (the sheets' records and every record after them) is the design, wherever it was changed.
 std::vector<std::string> savedValues(const Calculator& calc)
 {
-    return buildReferenceList({}, referenceRecords(calc.design));
+    return withFurtherRecords(buildReferenceList({}, referenceRecords(calc.design)), calc);
 }
 
 } // namespace

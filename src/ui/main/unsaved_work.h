@@ -39,8 +39,8 @@ private:
 inline constexpr const char* kUnsavedWorkTitle = "Quorvane";
 
 // The design and the scratch pad as they were last opened or saved (or as the program started
-// them). The design is compared by the values a save would write, so recalculation alone never
-// makes it unsaved.
+// them). The design is compared by the lines a save would write, so recalculation alone never
+// makes it unsaved, and a change in any window that reaches the file does.
 class SavedState {
 public:
     void takeDesign(const Calculator& calc);

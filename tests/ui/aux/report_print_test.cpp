@@ -131,6 +131,23 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Lp 12 µH")), qPrintable(text));
     }
 
+    // The section after the scratch pad reaches the paper whole, its columns in the fixed-pitch font.
+    void coilAsItStandsFollowsTheScratchPad()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QString pdf = dir_.filePath(QStringLiteral("full.pdf"));
+        printer.setOutputFileName(pdf);
+        const std::string problem = printReport(printedReportLines(calc_), printer);
+        QVERIFY2(problem.empty(), problem.c_str());
+        const QString text = words(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+        const qsizetype scratchEnd = text.indexOf(QStringLiteral("last line"));
+        const qsizetype heading = text.indexOf(QStringLiteral("The Coil As It Stands"));
+        QVERIFY(scratchEnd >= 0 && heading > scratchEnd);
+        QVERIFY(text.indexOf(QRegularExpression(QStringLiteral("Secondary inductance mH [0-9.]+ [0-9.]+"))) > heading);
+    }
+
     void printerThatCannotOpenIsReported()
     {
         QPrinter printer(QPrinter::HighResolution);

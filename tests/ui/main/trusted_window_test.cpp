@@ -209,6 +209,32 @@ private slots:
         QCOMPARE(question.asked.last(), QString("the design and the scratch pad"));
     }
 
+    // Whatever the design file holds is the design: the floor height set in Coil Analysis too.
+    void surroundingsAreUnsavedWork()
+    {
+        begin();
+        page->calculator().design.surroundings.baseHeightInches = 30;
+        question.answers = {UnsavedAnswer::Cancel};
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the design"});
+    }
+
+    // "Copy To ScratchPad" over the user's notes: one step that Ctrl+Z takes back.
+    void replacedScratchPadComesBackWithUndo()
+    {
+        begin();
+        auto* pad = widget<QPlainTextEdit>("ScratchPad");
+        QTest::keyClicks(pad, "notes");
+        replaceScratchPad(page->calculator(), "*netlist*\n"); // what the netlist window's copy does
+        page->refreshView();
+        QCOMPARE(pad->toPlainText(), QString("*netlist*\n"));
+        QTest::keyClick(pad, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page->calculator().scratchPad, std::string("notes"));
+        question.answers = {UnsavedAnswer::Cancel};
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the scratch pad"});
+    }
+
     void savingOnCloseNeedsEveryFileWritten()
     {
         begin();
@@ -333,6 +359,36 @@ private slots:
         QTest::keyClick(spacing, Qt::Key_Return);
         QCOMPARE(colour("PREdit3"), QColor(255, 255, 255));
         QVERIFY(timerOn());
+    }
+
+    // Typing after opening a field replaces its value: "0.200" double-clicked and typed over
+    // with 0.3 is 0.3, not "0.0.3".
+    void openingAFieldSelectsItsWholeText_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("spacing, double click") << "PREdit3" << "double click";
+        QTest::newRow("wire diameter, double click") << "PREdit2" << "double click";
+        QTest::newRow("inside diameter, click") << "PREdit1" << "click";
+        QTest::newRow("wire diameter, F2") << "PREdit2" << "F2";
+        QTest::newRow("spacing, Enter") << "PREdit3" << "Enter";
+    }
+    void openingAFieldSelectsItsWholeText()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, gesture);
+        begin();
+        auto* edit = widget<QLineEdit>(qPrintable(field));
+        edit->setFocus();
+        const QPoint onTheDigits(edit->width() - 12, edit->height() / 2);
+        // A user's double click starts with a click; Qt Test's sends only its second press.
+        if (gesture == "click" || gesture == "double click") click(edit, onTheDigits);
+        if (gesture == "double click") QTest::mouseDClick(edit, Qt::LeftButton, {}, onTheDigits);
+        if (gesture == "F2") QTest::keyClick(edit, Qt::Key_F2);
+        if (gesture == "Enter") QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(colour(qPrintable(field)), QColor(0, 255, 255));
+        QTest::keyClicks(edit, "0.3");
+        QCOMPARE(edit->text(), QString("0.3"));
     }
 
     void messagesSayWhatAndWhere()

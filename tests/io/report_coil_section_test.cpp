@@ -1,0 +1,67 @@
+// The report's section "The Coil As It Stands": after the specified lines, unchanged, every Coil
+// Analysis figure beside its classic figure with its unit, and a reason where a figure has none.
+#include "core/surroundings_inputs.h"
+#include "io/analysis_model.h"
+#include "io/coil_figure_rows.h"
+#include "io/report.h"
+#include "io/report_coil_section.h"
+#include "io_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+using test::Session;
+
+// The line that starts with the caption, or an empty text.
+std::string lineOf(const std::vector<std::string>& lines, std::string_view caption)
+{
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [caption](const std::string& line) { return line.starts_with(caption); });
+    return found == lines.end() ? std::string() : *found;
+}
+
+bool holds(const std::string& line, const std::string& text) { return line.find(text) != std::string::npos; }
+
+TEST(ReportCoilSection, FollowsTheSpecifiedLinesWithEveryFigureBesideItsClassicFigure)
+{
+    Session s;
+    replaceScratchPad(s.calc, "tank 0.02 uF\n");
+    const std::vector<std::string> specified = reportLines(s.calc);
+    const std::vector<std::string> printed = printedReportLines(s.calc);
+    ASSERT_GT(printed.size(), specified.size());
+    EXPECT_TRUE(std::equal(specified.begin(), specified.end(), printed.begin())) << "the specified lines come first";
+    EXPECT_EQ(printed[specified.size() + 2], kCoilAsItStandsHeading);
+
+    const field::Analysis analysis = field::analyse(currentCoilModel(s.calc));
+    ASSERT_TRUE(analysis.ok()) << analysis.status;
+    for (const ComparedFigureRow& row : kComparedFigureRows) {
+        const std::string line = lineOf(printed, row.caption);
+        SCOPED_TRACE(line);
+        EXPECT_TRUE(holds(line, " " + std::string(row.unit) + " "));
+        EXPECT_TRUE(holds(line, formatField(row.classic(s.calc), row.format)));
+        EXPECT_TRUE(holds(line, formatField(*(analysis.*row.solved).value, row.format)));
+    }
+    for (const SolvedFigureRow& row : kSolvedFigureRows)
+        EXPECT_TRUE(holds(lineOf(printed, row.caption), formatField(*(analysis.*row.solved).value, row.format)))
+            << row.caption;
+    for (const SurroundingsInput& input : kSurroundingsInputs)
+        EXPECT_TRUE(holds(lineOf(printed, input.caption), surroundingsText(s.calc.design.surroundings, input)))
+            << input.caption;
+}
+
+TEST(ReportCoilSection, AFigureWithoutAValueShowsWhy)
+{
+    Session s;
+    s.calc.design.surroundings.targetK = 0.9; // no primary height reaches it
+    const field::Analysis analysis = field::analyse(currentCoilModel(s.calc));
+    const std::string& reason = analysis.primaryHeightForTargetKInches.reason;
+    ASSERT_FALSE(reason.empty());
+    EXPECT_TRUE(holds(lineOf(coilAsItStandsLines(s.calc), "Primary height for the target k"), reason));
+}
+
+} // namespace
+} // namespace qv
