@@ -4,6 +4,7 @@
 #include "batch_report.h"
 #include "batch_stepping.h"
 #include "batch_sweep.h"
+#include "batch_tank.h"
 
 #include "app/batch_simulate.h"
 #include "calc/stages.h"
@@ -132,6 +133,8 @@ constexpr BatchAction kActions[] = {
     {"--analysis", nullptr, noArgument, printAnalysis, nullptr},
     {"--sweep", "NAME=FROM:TO:POINTS[:log]", checkSweep, printSweep, refuseSweep},
     {"--sweep-figures", "NAME,NAME,...", checkSweepFigures, takeSweepFigures, nullptr},
+    {"--tank", "NAME=VALUE", checkTank, runTank, nullptr},
+    {"--tank-figures", nullptr, noArgument, printTankFigures, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
     {"--simulate-as-it-stands", "K", checkNetlistModel, runSimulateAsItStands, nullptr},

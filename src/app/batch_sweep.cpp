@@ -38,7 +38,7 @@ SweepArgument parseSweep(const std::string& argument)
     const std::string_view spec = lines.front();
     const auto equals = spec.find('=');
     const SweepInput* input = equals == std::string_view::npos ? nullptr : sweepInputByName(spec.substr(0, equals));
-    if (!input) return {"expected NAME=FROM:TO:POINTS[:log] with NAME an input --set or --geometry takes", {}};
+    if (!input) return {"expected NAME=FROM:TO:POINTS[:log] with NAME an input --set, --geometry or --tank takes", {}};
     parsed.request.input = *input;
     const auto range = split(spec.substr(equals + 1), ':');
     const bool logarithmic = range.size() == 4 && range[3] == "log";
@@ -53,7 +53,7 @@ SweepArgument parseSweep(const std::string& argument)
     if (lines.size() < 2 || lines[1].empty()) return {"name the figures with --sweep-figures NAME,NAME,...", {}};
     for (const std::string_view name : split(lines[1], ',')) {
         const SweepFigure* figure = sweepFigureByName(name);
-        if (!figure) return {"no figure named " + std::string(name) + " (the --fields results and --analysis names)", {}};
+        if (!figure) return {"no figure named " + std::string(name) + " (the --fields results, --analysis and --tank-figures names)", {}};
         parsed.request.figures.push_back(*figure);
     }
     return parsed;

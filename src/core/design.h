@@ -19,6 +19,25 @@ struct Surroundings {
     bool operator==(const Surroundings&) const = default;
 };
 
+// The Tank Circuit's inputs: the capacitor the builder has or the bank to build, the primary's
+// leads, and the ratings and settings the stresses and gaps are checked against.
+struct TankInputs {
+    double capacitorUf = 0;            // the tank capacitor the builder has; 0 builds it from the bank
+    double leadLengthInches = 36;      // both leads together, capacitor and gap to the primary
+    double leadDiameterInches = 0.25;
+    double tankToResonantRatio = 1;    // LTR: tank size over the transformer's resonant size
+    double partUf = 0.15;              // one capacitor of the bank
+    double partVoltsDc = 2000;         // its DC rating
+    double partPeakAmps = 0;           // its ratings; 0 is not given and not checked
+    double partRmsAmps = 0;
+    double partVoltsPerUs = 0;
+    double ratingMargin = 2;           // the bank's DC rating over the supply's peak voltage
+    double bleederMegohms = 10;        // across each capacitor of the bank
+    double quenchNotch = 1;            // the gap quenches at this energy-transfer notch, a whole number
+    double safetyGapFactor = 1.5;      // the safety gap fires at this multiple of the supply's peak
+    bool operator==(const TankInputs&) const = default;
+};
+
 struct Design {
     // Trans/Cap Match
     double outputVolts = 4000;          // TCEdit1
@@ -53,6 +72,8 @@ struct Design {
     // Coil Analysis: the surroundings the sheets do not hold, saved with the design after the
     // sheets' records.
     Surroundings surroundings;
+    // Tank Circuit: saved after the surroundings.
+    TankInputs tank;
 };
 
 // Bare wire diameters in inches of the gauges 1 to 40.

@@ -4,22 +4,16 @@
 #include "core/form.h"
 #include "core/number_parser.h"
 
-#include <algorithm>
-
 namespace qv {
 namespace {
 
 constexpr double kSphereDiametersPerRadius = 2;
 
-std::string rejected(std::string_view why) { return std::string(kInvalidDataMessage) + ": " + std::string(why); }
-
 } // namespace
 
 const SurroundingsInput* surroundingsInputByName(std::string_view name)
 {
-    const auto found = std::find_if(kSurroundingsInputs.begin(), kSurroundingsInputs.end(),
-                                    [name](const SurroundingsInput& input) { return input.name == name; });
-    return found == kSurroundingsInputs.end() ? nullptr : &*found;
+    return rowNamed(kSurroundingsInputs, name);
 }
 
 TopLoadPlacement topLoadPlacement(const Form& form)
@@ -49,9 +43,9 @@ std::string valueRejection(const SurroundingsInput& input, double value)
     switch (input.rule) {
     case SurroundingsRule::NotNegative:
     case SurroundingsRule::Ceiling:
-        return value >= 0 ? std::string() : rejected(caption + " cannot be negative");
+        return value >= 0 ? std::string() : invalidData(caption + " cannot be negative");
     case SurroundingsRule::Fraction:
-        return value > 0 && value < 1 ? std::string() : rejected(caption + " must lie between 0 and 1");
+        return value > 0 && value < 1 ? std::string() : invalidData(caption + " must lie between 0 and 1");
     }
     return {};
 }
@@ -59,7 +53,7 @@ std::string valueRejection(const SurroundingsInput& input, double value)
 std::string textRejection(const SurroundingsInput& input, std::string_view text)
 {
     const ParseResult parsed = parseNumber(text);
-    if (!parsed.ok) return rejected(std::string(input.caption) + " needs a number");
+    if (!parsed.ok) return invalidData(std::string(input.caption) + " needs a number");
     return valueRejection(input, parsed.value);
 }
 
@@ -68,7 +62,7 @@ std::string placementRejection(const Design& design, TopLoadPlacement placement)
     const double ceilingInches = design.surroundings.ceilingHeightInches;
     const double topInches = coilTopInches(design, placement);
     if (ceilingInches == 0 || ceilingInches > topInches) return {};
-    return rejected("the ceiling must be above the top of the coil and its top load (" +
+    return invalidData("the ceiling must be above the top of the coil and its top load (" +
                     formatField(topInches, "%4.2f") + " in above the floor), or 0 for none");
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/design.h"
 #include "core/format.h"
+#include "core/input_rows.h"
 
 #include <array>
 #include <cstdint>
@@ -66,12 +67,8 @@ std::string textRejection(const SurroundingsInput& input, std::string_view text)
 // empty.
 std::string placementRejection(const Design& design, TopLoadPlacement placement);
 
-// The acceptance of a typed geometry input: a good text is stored and true returned; a bad one
-// leaves the design as it was and the message says why.
-struct SurroundingsEntry {
-    bool taken = false;
-    std::string message;
-};
+// The acceptance of a typed geometry input.
+using SurroundingsEntry = InputEntry;
 SurroundingsEntry enterSurroundings(Design& design, TopLoadPlacement placement, const SurroundingsInput& input,
                                     std::string_view text);
 

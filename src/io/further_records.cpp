@@ -5,6 +5,7 @@
 #include "io/design_file.h"
 #include "io/sheet_records.h"
 #include "io/surroundings_records.h"
+#include "io/tank_records.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,7 +15,7 @@ namespace {
 
 // The groups in the order a save writes them; a new group goes last, so the records of the
 // older groups keep their lines.
-constexpr const RecordGroup* kGroups[] = {&kSurroundingsRecords, &kSheetRecords};
+constexpr const RecordGroup* kGroups[] = {&kSurroundingsRecords, &kSheetRecords, &kTankRecords};
 
 struct RecordAt {
     const RecordGroup* group;

@@ -3,9 +3,12 @@
 #include "calc/stages.h"
 #include "core/calculator.h"
 #include "core/input_fields.h"
+#include "core/input_rows.h"
 #include "core/surroundings_inputs.h"
+#include "core/tank_inputs.h"
 #include "io/analysis_figures.h"
 #include "io/analysis_model.h"
+#include "tank/tank_circuit.h"
 
 #include <algorithm>
 #include <array>
@@ -55,6 +58,13 @@ std::string enterGeometryValue(Calculator& calc, const SurroundingsInput& input,
     return entry.message;
 }
 
+std::string enterTankValue(Calculator& calc, const TankInput& input, double value)
+{
+    const InputEntry entry = enterTank(calc.design.tank, input, exactText(value));
+    for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
+    return entry.message;
+}
+
 field::Figure gap(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
 field::Figure sheetFigure(const Calculator& calc, FieldId id, const std::vector<std::string>& messages)
@@ -64,17 +74,44 @@ field::Figure sheetFigure(const Calculator& calc, FieldId id, const std::vector<
     return gap(messages.empty() ? "no value on the sheets" : messages.back());
 }
 
-field::Figure analysisFigure(const field::Analysis& analysis, std::size_t row)
+// A solved figure as it is, or a gap with its own reason or else the solution's.
+field::Figure solvedFigure(const field::Figure& figure, const std::string& status)
 {
-    const field::Figure& figure = analysis.*kAnalysisFigures[row].figure;
     if (figure.value && std::isfinite(*figure.value)) return figure;
     if (!figure.reason.empty()) return gap(figure.reason);
-    return gap(analysis.ok() ? "no value" : analysis.status);
+    return gap(status == "ok" ? "no value" : status);
+}
+
+// What the field solution gives a point: the analysis, and the Tank Circuit's figures when one is
+// asked for (they read the same solution, with the primary's turn curve made from it).
+struct SolvedPoint {
+    field::Analysis analysis;
+    std::optional<tank::TankFigures> tank;
+};
+
+SolvedPoint solvePoint(const Calculator& calc, bool withTank)
+{
+    if (!withTank) return {field::analyse(currentCoilModel(calc)), std::nullopt};
+    const tank::FieldAsItStands field = tank::solveField(currentCoilModel(calc));
+    return {field.analysis, tank::tankFigures(calc, field)};
+}
+
+field::Figure readFigure(const Calculator& calc, const SolvedPoint* solved, const SweepFigure& f,
+                         const std::vector<std::string>& messages)
+{
+    switch (f.kind) {
+    case SweepFigureKind::Analysis:
+        return solvedFigure(solved->analysis.*kAnalysisFigures[f.row].figure, solved->analysis.status);
+    case SweepFigureKind::Tank:
+        return solvedFigure((*solved->tank).*tank::kTankFigureRows[f.row].figure, solved->tank->status);
+    case SweepFigureKind::SheetResult: break;
+    }
+    return sheetFigure(calc, static_cast<FieldId>(f.row), messages);
 }
 
 // One point on its own copy of the design, so a refused value never reaches the next point.
 std::vector<field::Figure> sweepPoint(const Calculator& start, const SweepRequest& request, double value,
-                                      bool solve, std::string& refusal)
+                                      std::string& refusal)
 {
     MessageLog log;
     Calculator calc = start;
@@ -87,11 +124,12 @@ std::vector<field::Figure> sweepPoint(const Calculator& start, const SweepReques
         figures.assign(request.figures.size(), gap(refusal));
         return figures;
     }
-    const std::optional<field::Analysis> analysis =
-        solve ? std::optional(field::analyse(currentCoilModel(calc))) : std::nullopt;
+    const auto asks = [&](auto wanted) { return std::any_of(request.figures.begin(), request.figures.end(), wanted); };
+    const bool withTank = asks([](const SweepFigure& f) { return f.kind == SweepFigureKind::Tank; });
+    const std::optional<SolvedPoint> solved =
+        asks(needsFieldSolution) ? std::optional(solvePoint(calc, withTank)) : std::nullopt;
     for (const SweepFigure& f : request.figures)
-        figures.push_back(f.kind == SweepFigureKind::Analysis ? analysisFigure(*analysis, f.row)
-                                                              : sheetFigure(calc, static_cast<FieldId>(f.row), log.messages));
+        figures.push_back(readFigure(calc, solved ? &*solved : nullptr, f, log.messages));
     return figures;
 }
 
@@ -155,6 +193,7 @@ std::vector<double> sweepValues(const SweepRange& range)
 std::string enterSweepValue(Calculator& calc, const SweepInput& input, double value)
 {
     if (input.kind == SweepInputKind::Geometry) return enterGeometryValue(calc, kSurroundingsInputs[input.row], value);
+    if (input.kind == SweepInputKind::Tank) return enterTankValue(calc, kTankInputs[input.row], value);
     return enterSheetValue(calc, static_cast<FieldId>(input.row), value);
 }
 
@@ -165,7 +204,6 @@ std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest&
     const std::size_t total = table.inputValues.size();
     table.refusals.resize(total);
     table.values.resize(total);
-    const bool solve = std::any_of(request.figures.begin(), request.figures.end(), needsFieldSolution);
     // The copies start from the design without its scratch pad, which no figure reads.
     Calculator start = design;
     start.scratchPad.clear();
@@ -173,7 +211,7 @@ std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest&
     // Thread t takes points t, t + n, t + 2n, ...: neighbouring points cost about the same.
     const auto work = [&](std::size_t first, std::size_t stride) {
         for (std::size_t i = first; i < total && !cancelled(control); i += stride) {
-            table.values[i] = sweepPoint(start, request, table.inputValues[i], solve, table.refusals[i]);
+            table.values[i] = sweepPoint(start, request, table.inputValues[i], table.refusals[i]);
             const std::size_t finished = ++done;
             if (control.progress) control.progress(finished, total);
         }

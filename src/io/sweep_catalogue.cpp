@@ -4,8 +4,10 @@
 #include "core/entry_detail.h"
 #include "core/input_fields.h"
 #include "core/surroundings_inputs.h"
+#include "core/tank_inputs.h"
 #include "io/analysis_figures.h"
 #include "io/coil_figure_rows.h"
+#include "tank/tank_circuit.h"
 
 #include <algorithm>
 #include <iterator>
@@ -85,6 +87,11 @@ std::vector<SweepInput> collectInputs()
         inputs.push_back({SweepInputKind::Geometry, row, std::string(g.name), "Coil Analysis: " + std::string(g.caption),
                           std::string(g.unit)});
     }
+    for (std::size_t row = 0; row < kTankInputs.size(); ++row) {
+        const TankInput& t = kTankInputs[row];
+        inputs.push_back({SweepInputKind::Tank, row, std::string(t.name), "Tank Circuit: " + std::string(t.caption),
+                          std::string(t.unit)});
+    }
     return inputs;
 }
 
@@ -112,6 +119,13 @@ std::vector<SweepFigure> collectFigures()
         const AnalysisFigure& a = kAnalysisFigures[row];
         const Label label = analysisLabel(a.figure);
         figures.push_back({SweepFigureKind::Analysis, row, std::string(a.name), "Coil Analysis: " + label.caption, label.unit});
+    }
+    // The ratings verdict is words, not a figure to plot.
+    for (std::size_t row = 0; row < tank::kTankFigureRows.size(); ++row) {
+        const tank::TankFigureRow& t = tank::kTankFigureRows[row];
+        if (t.figure)
+            figures.push_back({SweepFigureKind::Tank, row, std::string(t.name), "Tank Circuit: " + std::string(t.caption),
+                               std::string(t.unit)});
     }
     return figures;
 }
@@ -147,6 +161,7 @@ std::string labelWithUnit(std::string_view caption, std::string_view unit)
 double currentValue(const Calculator& calc, const SweepInput& input)
 {
     if (input.kind == SweepInputKind::Geometry) return calc.design.surroundings.*kSurroundingsInputs[input.row].value;
+    if (input.kind == SweepInputKind::Tank) return calc.design.tank.*kTankInputs[input.row].value;
     return calc.design.*typedInput(static_cast<FieldId>(input.row))->value;
 }
 
@@ -163,6 +178,7 @@ std::string inputUnavailable(const Calculator& calc, const SweepInput& input)
     return {};
 }
 
-bool needsFieldSolution(const SweepFigure& figure) { return figure.kind == SweepFigureKind::Analysis; }
+// The tank's tap and stresses stand on the field solution's turn curve.
+bool needsFieldSolution(const SweepFigure& figure) { return figure.kind != SweepFigureKind::SheetResult; }
 
 } // namespace qv

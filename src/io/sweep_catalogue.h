@@ -19,11 +19,12 @@ struct Calculator;
 enum class SweepInputKind : std::uint8_t {
     SheetField, // a typed input field of the sheets (--set)
     Geometry,   // where the coil stands (--geometry)
+    Tank,       // a Tank Circuit input (--tank)
 };
 
 struct SweepInput {
     SweepInputKind kind;
-    std::size_t row; // the FieldId, or the row of the geometry table
+    std::size_t row; // the FieldId, or the row of the geometry or tank table
     std::string name;
     std::string caption;
     std::string unit;
@@ -32,11 +33,12 @@ struct SweepInput {
 enum class SweepFigureKind : std::uint8_t {
     SheetResult, // a result field of the sheets (--fields)
     Analysis,    // a figure of the field solution (--analysis)
+    Tank,        // a Tank Circuit figure (--tank-figures)
 };
 
 struct SweepFigure {
     SweepFigureKind kind;
-    std::size_t row; // the FieldId, or the row of the analysis table
+    std::size_t row; // the FieldId, or the row of the analysis or tank table
     std::string name;
     std::string caption;
     std::string unit; // empty for a plain number
@@ -44,7 +46,7 @@ struct SweepFigure {
 
 // Every input a sweep can vary, the sheets' first, in the order the batch front end lists them.
 const std::vector<SweepInput>& sweepInputs();
-// Every figure a sweep can read: the sheets' results, then the field solution's.
+// Every figure a sweep can read: the sheets' results, the field solution's, the Tank Circuit's.
 const std::vector<SweepFigure>& sweepFigures();
 
 const SweepInput* sweepInputByName(std::string_view name);

@@ -39,14 +39,15 @@ std::vector<std::vector<std::string>> csvRows(const std::string& text)
     return rows;
 }
 
-// "NAME<TAB>TEXT" lines of --fields and --analysis.
+// "NAME<TAB>TEXT" lines of --fields, --analysis and --tank-figures ("NAME<TAB>none<TAB>WHY").
 std::map<std::string, std::string> printedFigures(const std::string& text)
 {
     std::map<std::string, std::string> figures;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         const auto tab = line.find('\t');
-        figures[line.substr(0, tab)] = line.substr(tab + 1);
+        const std::string rest = line.substr(tab + 1);
+        figures[line.substr(0, tab)] = rest.substr(0, rest.find('\t'));
     }
     return figures;
 }
@@ -73,6 +74,7 @@ const SweepCase kSweeps[] = {
     {"--set", "TOCEdit2=10:40:4", "SEEdit13,TOCEdit3,f1_khz", 2},
     {"--set", "TCEdit1=6000:15000:4", "OutputEdit1,TCEdit4", 2},
     {"--geometry", "base=0:30:4", "SEEdit13,k,f1_khz", 1},
+    {"--tank", "ltr=1:2.5:4", "PREdit13,tank_uf,tap_turns_asis,ipk_a", 1},
 };
 
 TEST(BatchSweep, EachPointHoldsTheFiguresOfTheSameDesignSetOnItsOwn)
@@ -84,7 +86,7 @@ TEST(BatchSweep, EachPointHoldsTheFiguresOfTheSameDesignSetOnItsOwn)
         const std::string inputName = std::string(c.sweep).substr(0, std::string(c.sweep).find('='));
         for (std::size_t r = 1; r < rows.size(); ++r) {
             const std::string assignment = inputName + "=" + rows[r][0];
-            const BatchRun alone = run({c.setFlag, assignment, "--fields", "--analysis"});
+            const BatchRun alone = run({c.setFlag, assignment, "--fields", "--analysis", "--tank-figures"});
             ASSERT_EQ(alone.status, kBatchOk) << assignment;
             const auto shown = printedFigures(alone.out);
             for (std::size_t f = 1; f + 1 < rows[r].size(); ++f) {

@@ -40,7 +40,7 @@ const std::vector<std::string> kDefaultRecordLines = {
 
 // The further records a save writes after the 18, for the start design: its surroundings, its
 // option states (a conical primary, the toroid on the coil by Bert Pool's equation copied to the
-// secondary, series gaps) and its spark gap.
+// secondary, series gaps), its spark gap and its tank circuit.
 const std::vector<std::string> kDefaultFurtherLines = {
     "Secondary Winding Bottom Above Floor (IN)", "10.0000",
     "Top Load Clearance Above Winding Top (IN)", " 0.0000",
@@ -59,6 +59,19 @@ const std::vector<std::string> kDefaultFurtherLines = {
     "Rotary Gap Rotating Electrode Radius (IN)", " 2.1300",
     "Rotary Gap Presentations Per Revolution", "16.0000",
     "Rotary Gap Motor RPM", "1800.0000",
+    "Tank Capacitor On Hand (UF) 0 = Build The Bank", " 0.0000",
+    "Primary Leads Total Length (IN)", "36.0000",
+    "Primary Lead Wire Diameter (IN)", " 0.2500",
+    "Tank Size Over Transformer Resonant Size (LTR)", " 1.0000",
+    "Bank Capacitor Capacitance (UF)", " 0.1500",
+    "Bank Capacitor DC Voltage Rating (V)", "2000.0000",
+    "Bank Capacitor Peak Current Rating (A) 0 = None", " 0.0000",
+    "Bank Capacitor RMS Current Rating (A) 0 = None", " 0.0000",
+    "Bank Capacitor dv/dt Rating (V/US) 0 = None", " 0.0000",
+    "Bank DC Rating Over Supply Peak Voltage", " 2.0000",
+    "Bleeder Resistor Across Each Capacitor (MOHM)", "10.0000",
+    "Gap Quenches At Energy Transfer Notch", " 1.0000",
+    "Safety Gap Fires At Supply Peak Times", " 1.5000",
 };
 
 // A file's lines: the saved path, then the records with one value line replaced if asked.

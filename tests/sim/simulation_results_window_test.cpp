@@ -143,7 +143,7 @@ private slots:
                                 << QStringList{"no bias-point", "R8", "no coupled pair of modes exists", "filtered out"}
                                 << QStringList{"gap"};
         QTest::newRow("complex") << 3 << false << false << "no pair resolved"
-                                 << QStringList{"0.1 ms control ramp", "not what the coil can reach"}
+                                 << QStringList{"0.1 ms control ramp"}
                                  << QStringList{"bias-point", "R8", "filtered out"};
     }
 
@@ -177,6 +177,48 @@ private slots:
             window.show();
             window.grab().save(shot + QStringLiteral("/results_model%1.png").arg(model));
         }
+    }
+
+    // The window says first what the peak means and which figures the run used; the simulator's
+    // words (SKIPBP, bias point) come only in the details below it.
+    void theMeaningComesFirstInPlainWords_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("runFigures");
+        QTest::addColumn<QStringList>("inMeaning");
+        QTest::newRow("RLC, classic") << 1 << QString() << QStringList{"lossless upper bound", "Build", "classic figures"};
+        QTest::newRow("ladder, as it stands")
+            << 2 << QStringLiteral("Coil as it stands: k 0.119") << QStringList{"below model 1's", "coil as it stands"};
+        QTest::newRow("complex, classic")
+            << 3 << QString() << QStringList{"loses most of the bang", "not what the coil will do", "model 1's peak"};
+    }
+
+    void theMeaningComesFirstInPlainWords()
+    {
+        QFETCH(int, model);
+        QFETCH(QString, runFigures);
+        QFETCH(QStringList, inMeaning);
+        SimulationResult result = syntheticRing();
+        result.model = static_cast<CoilModel>(model);
+        result.startsFromInitialCharge = true;
+        SimulationResultsWindow window;
+        window.setRunFigures(runFigures);
+        window.showResult(result);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QString& words : inMeaning)
+            QVERIFY2(window.meaningText().contains(words), qPrintable(window.meaningText()));
+        for (const char* jargon : {"SKIPBP", "bias", "R8"})
+            QVERIFY2(!window.meaningText().contains(QLatin1String(jargon)), jargon);
+        const auto labelShowing = [&window](const QString& text) {
+            const auto labels = window.findChildren<QLabel*>();
+            return *std::find_if(labels.begin(), labels.end(), [&text](const QLabel* l) { return l->text() == text; });
+        };
+        const QLabel* meaning = labelShowing(window.meaningText());
+        const QLabel* details = labelShowing(window.explanationText());
+        QVERIFY(meaning->isVisible());
+        QVERIFY(meaning->mapTo(&window, QPoint()).y() < labelShowing(window.sourceText())->mapTo(&window, QPoint()).y());
+        QVERIFY(meaning->mapTo(&window, QPoint()).y() < details->mapTo(&window, QPoint()).y());
     }
 
     // A screen smaller than the plots need (a 1366 x 768 one at double size is 683 x 384):

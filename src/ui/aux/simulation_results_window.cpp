@@ -84,6 +84,37 @@ double signedPeak(const SimulationResult& result)
 
 } // namespace
 
+QString resultMeaning(const SimulationResult& result, bool asItStands)
+{
+    QString meaning;
+    switch (result.model) {
+    case CoilModel::standardRlc:
+        meaning = QObject::tr(
+            "Model 1 is the lossless upper bound of the energy transfer: nearly all of the tank's energy reaches the "
+            "secondary, so this peak is the most the top can reach, and the real coil stays below it. Build the "
+            "secondary's insulation and the clearances round the top load by this figure.");
+        break;
+    case CoilModel::distributedLadder:
+        meaning = QObject::tr(
+            "Model 2 spreads the winding over seven sections and loads the top with a resistor for the air's losses: "
+            "its peak is the first swing into that load, below model 1's. Read it as how far losses at the top pull "
+            "the voltage down; build the insulation and clearances by model 1's peak.");
+        break;
+    case CoilModel::complex:
+        meaning = QObject::tr(
+            "Model 3 loses most of the bang in its slow switch: its gap closes gradually instead of firing, so its "
+            "peak is not what the coil will do. Do not build by it; build by model 1's peak, and use this model for "
+            "the supply's and the gap's timing.");
+        break;
+    }
+    const QString figures =
+        asItStands ? QObject::tr("This run used the coil as it stands: the Coil Analysis' field solution of the coil "
+                                 "with its top load, the floor and the ceiling in place (figures below).")
+                   : QObject::tr("This run used the classic figures: the sheets' formulas, with the top load's "
+                                 "capacitance as if it stood alone in space.");
+    return meaning + QLatin1Char(' ') + figures;
+}
+
 QString resultExplanation(const SimulationResult& result)
 {
     QStringList sentences;
@@ -101,8 +132,7 @@ QString resultExplanation(const SimulationResult& result)
                                  "the coil's ring and its modes are kept whole.");
     if (result.model == CoilModel::complex)
         sentences << QObject::tr("The gap switch closes over its 0.1 ms control ramp, so most of the tank's energy is "
-                                 "lost in the switch while it closes: the peak shows this model's slow gap, not what "
-                                 "the coil can reach.");
+                                 "lost in the switch while it closes.");
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -112,6 +142,7 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
       topPlot_(new WaveformPlot(tr("secondary top voltage (kV)"), QColor(180, 30, 30))),
       tankPlot_(new WaveformPlot(tr("primary tank voltage (kV)"), QColor(30, 110, 40))),
       spectrumPlot_(new SpectrumPlot),
+      meaningLabel_(new QLabel),
       peakLabel_(new QLabel),
       modesLabel_(new QLabel),
       explanationLabel_(new QLabel),
@@ -139,6 +170,8 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     auto* results = new QWidget;
     auto* resultsLayout = new QVBoxLayout(results);
     resultsLayout->setContentsMargins(0, 0, 0, 0);
+    // What the peak means comes first; the model's name, its figures and the details follow.
+    resultsLayout->addWidget(meaningLabel_);
     resultsLayout->addWidget(sourceLabel_);
     resultsLayout->addLayout(figures);
     resultsLayout->addWidget(explanationLabel_);
@@ -153,9 +186,13 @@ SimulationResultsWindow::SimulationResultsWindow(QWidget* parent)
     layout->addWidget(scroll, 1);
     layout->addLayout(progressRow);
     progressBar_->setRange(0, kProgressSteps);
-    for (QLabel* label : {sourceLabel_, peakLabel_, modesLabel_, explanationLabel_, statusLabel_})
+    for (QLabel* label : {meaningLabel_, sourceLabel_, peakLabel_, modesLabel_, explanationLabel_, statusLabel_})
         label->setWordWrap(true);
     sourceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Set apart from the details below it, as the sentence to read first.
+    QFont meaningFont = meaningLabel_->font();
+    meaningFont.setWeight(QFont::DemiBold);
+    meaningLabel_->setFont(meaningFont);
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, kPreferredWidth, kPreferredHeight);
     resize(std::min(kPreferredWidth, screenArea.width() - kFrameAllowance),
            std::min(kPreferredHeight, screenArea.height() - kFrameAllowance));
@@ -207,6 +244,8 @@ void SimulationResultsWindow::clearResults(const QString& why)
     topPlot_->setMarker(std::nullopt);
     tankPlot_->setTrace({}, {});
     spectrumPlot_->clear();
+    meaningLabel_->clear();
+    meaningLabel_->hide();
     peakLabel_->clear();
     modesLabel_->clear();
     explanationLabel_->clear();
@@ -236,6 +275,8 @@ void SimulationResultsWindow::showResult(const SimulationResult& result)
     topPlot_->setMarker(
         QPointF(result.peakTopSeconds * kMicrosecondsPerSecond, signedPeak(result) / kVoltsPerKilovolt));
     spectrumPlot_->setSpectrum(result.topSpectrum, {result.modeLowHz, result.modeHighHz});
+    meaningLabel_->setText(resultMeaning(result, !runFigures_.isEmpty()));
+    meaningLabel_->show();
     sourceLabel_->setText(withRunFigures(tr("%1 from %2").arg(modelName(result.model), fileName())));
     // A figure and its unit never part at a line end (no-break spaces).
     peakLabel_->setText(tr("Peak top voltage (node %1): %2\u00a0kV at %3\u00a0µs")
@@ -284,6 +325,11 @@ QString SimulationResultsWindow::statusText() const
 QString SimulationResultsWindow::sourceText() const
 {
     return sourceLabel_->text();
+}
+
+QString SimulationResultsWindow::meaningText() const
+{
+    return meaningLabel_->text();
 }
 
 QString SimulationResultsWindow::peakText() const

@@ -17,9 +17,10 @@ class WaveformPlot;
 // The results of a coil simulation: the top voltage and the primary tank voltage
 // over time (linked zoom and pan), the peak top voltage, and the spectrum of the
 // top voltage with its two coupled modes; progress and Cancel while ngspice runs.
-// It names the model and file of what it shows, and a few plain sentences say what
-// the model means where its figures would mislead; a new run, a failure or a Cancel
-// clears the previous run's figures rather than leave them looking current.
+// It says first, in plain words, what the model's peak means, which figure to build by and
+// whether the run used the classic figures or the coil as it stands; then the model and file,
+// and the details. A new run, a failure or a Cancel clears the previous run's figures rather than
+// leave them looking current.
 class SimulationResultsWindow : public QWidget {
     Q_OBJECT
 
@@ -41,6 +42,7 @@ public:
     void follow(NgspiceSimulator& simulator);
 
     QString statusText() const;
+    QString meaningText() const;
     QString sourceText() const;
     QString peakText() const;
     QString modesText() const;
@@ -66,6 +68,7 @@ private:
     WaveformPlot* topPlot_;
     WaveformPlot* tankPlot_;
     SpectrumPlot* spectrumPlot_;
+    QLabel* meaningLabel_;
     QLabel* peakLabel_;
     QLabel* modesLabel_;
     QLabel* explanationLabel_;
@@ -74,7 +77,11 @@ private:
     QPushButton* cancelButton_;
 };
 
-// Plain sentences on what the run's figures mean for its model; empty when they need none.
+// What the run's peak means and which figure to build by, then whether the run used the classic
+// figures or the coil as it stands: the first thing the window says, in plain words.
+QString resultMeaning(const SimulationResult& result, bool asItStands);
+// The details behind the figures for those who want them (the start without a bias point, the
+// ladder's filtered modes, the gap's ramp); empty when there are none.
 QString resultExplanation(const SimulationResult& result);
 
 } // namespace qv
