@@ -17,6 +17,7 @@
 #include "ui/aux/report_printer.h"
 #include "ui/aux/window_placement.h"
 #include "ui/paste_guard/empty_paste_guard.h"
+#include "ui/tank/tank_circuit_dlg.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -56,12 +57,14 @@ int main(int argc, char* argv[])
     qv::TInchMMDlg converter(*calc.host);
     qv::HelpWindow help;
     qv::TCoilAnalysisDlg analysis(calc);
+    qv::TTankCircuitDlg tank(calc);
     qv::QtFileChooser sweepDialogs(&page);
     qv::THowItChangesDlg howItChanges(calc, sweepDialogs, [&page] { page.refreshView(); });
     qv::WindowPlacement* creditsPlace = placed(credits, "credits", page);
     qv::WindowPlacement* helpPlace = placed(help, "help", page);
     qv::WindowPlacement* netlistPlace = placed(netlist, "netlist", page);
     qv::WindowPlacement* analysisPlace = placed(analysis, "analysis", page);
+    qv::WindowPlacement* tankPlace = placed(tank, "tank", page);
     qv::WindowPlacement* howItChangesPlace = placed(howItChanges, "how_it_changes", page);
     qv::WindowPlacement* converterPlace = placed(converter, "converter", page);
 
@@ -74,6 +77,7 @@ int main(int argc, char* argv[])
         },
         .netlist = [netlistPlace] { netlistPlace->show(); },
         .analysis = [analysisPlace] { analysisPlace->show(); },
+        .tank = [tankPlace] { tankPlace->show(); },
         .howItChanges = [howItChangesPlace] { howItChangesPlace->show(); },
         .converter = [converterPlace] { converterPlace->show(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },

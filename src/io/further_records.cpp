@@ -8,6 +8,7 @@
 #include "io/tank_records.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace qv {
@@ -45,6 +46,17 @@ void takeRecord(Calculator& calc, const RecordAt& at, const std::string& label, 
     at.group->take(calc, at.record, parsed.value);
 }
 
+// A value line as the 18 records write it, unless its four decimals would lose the value (a tank
+// capacitor of 0.02375 uF): then the shortest text that reads back as the same number.
+std::string recordValueText(double value)
+{
+    std::string text = referenceValueText(value);
+    if (parseNumber(text).value == value) return text;
+    char exact[32];
+    const auto written = std::to_chars(exact, exact + sizeof exact, value);
+    return {exact, written.ptr};
+}
+
 } // namespace
 
 std::vector<std::string> withFurtherRecords(const std::vector<std::string>& list, const Calculator& calc)
@@ -54,7 +66,7 @@ std::vector<std::string> withFurtherRecords(const std::vector<std::string>& list
     for (const RecordGroup* group : kGroups) {
         for (std::size_t record = 0; record < group->count; ++record) {
             lines.emplace_back(group->label(record));
-            lines.push_back(referenceValueText(group->value(calc, record)));
+            lines.push_back(recordValueText(group->value(calc, record)));
         }
     }
     lines.insert(lines.end(), recordsEnd, list.end());

@@ -16,8 +16,9 @@
 namespace qv {
 
 // One group of records: how many, and for record i its label line, the value the calculator
-// holds (written in "%7.4f" like the 18 records), whether a file's value can be taken and how it
-// is taken. `reset`, when there is one, sets what a file without the group's records leaves.
+// holds (written in "%7.4f" like the 18 records, with more digits where four decimals would lose
+// it), whether a file's value can be taken and how it is taken. `reset`, when there is one, sets
+// what a file without the group's records leaves.
 struct RecordGroup {
     std::size_t count;
     std::string_view (*label)(std::size_t record);

@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/form.h"
 #include "io/report_coil_section.h"
+#include "io/report_tank_section.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -28,7 +29,7 @@ const Piece kFileName{Piece::Kind::DesignFileName};
 
 // The sections after the scratch pad, in the order they are printed.
 using ReportSection = std::vector<std::string> (*)(const Calculator& calc);
-constexpr ReportSection kSectionsAfterScratchPad[] = {coilAsItStandsLines};
+constexpr ReportSection kSectionsAfterScratchPad[] = {coilAsItStandsLines, tankCircuitLines};
 
 // Line 40 closes with 38 blanks where the other secondary lines hold a second column.
 constexpr const char* kThirtyEightBlanks = "                                      ";

@@ -4,6 +4,7 @@
 #include "core/surroundings_inputs.h"
 #include "io/analysis_model.h"
 #include "io/coil_figure_rows.h"
+#include "io/report_columns.h"
 
 #include <cmath>
 #include <string_view>
@@ -18,18 +19,6 @@ constexpr std::size_t kClassicChars = 12;
 constexpr std::size_t kSolvedChars = 16;
 constexpr std::size_t kSurroundingsChars = 8;
 constexpr const char* kColumnGap = "  ";
-
-std::string padded(std::string_view text, std::size_t width)
-{
-    std::string line(text);
-    if (line.size() < width) line.append(width - line.size(), ' ');
-    return line;
-}
-
-std::string rightAligned(std::string_view text, std::size_t width)
-{
-    return text.size() < width ? std::string(width - text.size(), ' ') + std::string(text) : std::string(text);
-}
 
 std::string withUnit(const std::string& value, std::string_view unit)
 {

@@ -238,7 +238,7 @@ const std::array<TankFigureRow, 32> kTankFigureRows{{
     {"bleeder_w", "Each bleeder dissipates", "W", TankSection::Capacitor, &TankFigures::bleederWatts, nullptr, "%5.3f"},
     {"gap_each_in", "Each gap, where air fires", "in", TankSection::Gaps, &TankFigures::gapEachInches, nullptr, "%6.4f"},
     {"gap_total_in", "All gaps together", "in", TankSection::Gaps, &TankFigures::gapTotalInches, nullptr, "%6.4f"},
-    {"safety_gap_in", "Safety gap", "in", TankSection::Gaps, &TankFigures::safetyGapInches, nullptr, "%6.4f"},
+    {"safety_gap_in", "Safety gap, where air fires", "in", TankSection::Gaps, &TankFigures::safetyGapInches, nullptr, "%6.4f"},
     {"vtop_kv", "Top load at most", "kV", TankSection::Expect, &TankFigures::topKv, nullptr, "%5.0f"},
 }};
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace pictures {
 namespace {
 
@@ -126,6 +128,40 @@ void drawAnalysis(QPainter& p)
     p.drawLine(QPointF(4, 19.5), QPointF(20, 19.5));
 }
 
+// The Tank Circuit: the flat primary spiral with its tap clip, wired to the tank capacitor.
+void drawTank(QPainter& p)
+{
+    outlined(p, kPaper);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 19, 19), 2, 2);
+    p.setBrush(Qt::NoBrush);
+    const QColor copper(196, 120, 60);
+    p.setPen(QPen(copper, 1.3, Qt::SolidLine, Qt::RoundCap));
+    // An Archimedean spiral of two and a half turns, drawn in short straight steps.
+    QPainterPath spiral(QPointF(9, 12));
+    constexpr int kSteps = 64;
+    constexpr double kTurns = 2.5;
+    constexpr double kOuterRadius = 6.2;
+    constexpr double kTwoPi = 6.283185307179586;
+    for (int i = 1; i <= kSteps; ++i) {
+        const double fraction = static_cast<double>(i) / kSteps;
+        const double angle = fraction * kTurns * kTwoPi;
+        spiral.lineTo(QPointF(9 + fraction * kOuterRadius * std::cos(angle), 12 + fraction * kOuterRadius * std::sin(angle)));
+    }
+    p.drawPath(spiral);
+    // The tap clip on the second turn, its lead to the capacitor's lower plate.
+    p.setPen(QPen(QColor(220, 50, 40), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 12), QPointF(17, 12));
+    p.drawLine(QPointF(17, 12), QPointF(17, 8.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 50, 40));
+    p.drawEllipse(QPointF(14, 12), 1.3, 1.3);
+    p.setPen(QPen(kOutline, 1.8, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(14, 8.5), QPointF(20, 8.5));
+    p.drawLine(QPointF(14, 6), QPointF(20, 6));
+    p.setPen(QPen(kOutline, 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(17, 6), QPointF(17, 4));
+}
+
 // How It Changes: a figure's curve against an input, its points marked, and the design's own
 // value as a dashed line.
 void drawHowItChanges(QPainter& p)
@@ -191,7 +227,7 @@ constexpr ToolbarIcon kIcons[] = {
     {"open", drawOpen},         {"save", drawSave},
     {"print", drawPrint},       {"about", drawAbout},
     {"netlist", drawNetlist},   {"analysis", drawAnalysis},
-    {"how_it_changes", drawHowItChanges},
+    {"tank", drawTank},         {"how_it_changes", drawHowItChanges},
     {"splash", drawSplash},
     {"converter", drawConverter}, {"scratch_open", drawScratchOpen},
     {"scratch_save", drawScratchSave},

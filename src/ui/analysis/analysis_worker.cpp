@@ -21,6 +21,7 @@ AnalysisSolution solve(const AnalysisRequest& request)
     try {
         solution.analysis = field::analyse(request.model);
         solution.primaryRings = field::primaryRings(request.model);
+        if (request.columns == 0 || request.rows == 0) return solution;
         solution.potential = field::loadedPotential(request.model, request.viewRadiusM, request.viewHeightM,
                                                     request.columns, request.rows);
         if (solution.potential.status == "ok")

@@ -19,7 +19,8 @@ namespace qv {
 struct AnalysisRequest {
     std::uint64_t generation = 0;
     field::CoilModel model;
-    // The drawing's half-plane: r from 0 to viewRadiusM, z from the floor to viewHeightM.
+    // The drawing's half-plane: r from 0 to viewRadiusM, z from the floor to viewHeightM. A window
+    // without a drawing leaves columns and rows at 0 and is spared the potential map.
     double viewRadiusM = 0;
     double viewHeightM = 0;
     int columns = 0;

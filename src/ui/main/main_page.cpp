@@ -201,6 +201,7 @@ void TMainPage::connectToolBar()
         {buttons_.help, &TMainPage::BitBtn2Click},
         {buttons_.netlist, &TMainPage::SpeedButton1Click},
         {buttons_.analysis, &TMainPage::CoilAnalysisButtonClick},
+        {buttons_.tank, &TMainPage::TankCircuitButtonClick},
         {buttons_.howItChanges, &TMainPage::HowItChangesButtonClick},
         {buttons_.splash, &TMainPage::SplashButtonClick},
         {buttons_.converter, &TMainPage::SpeedButton2Click},

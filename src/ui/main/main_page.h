@@ -33,6 +33,7 @@ struct ToolHooks {
     std::function<void()> help;
     std::function<void()> netlist;
     std::function<void()> analysis;
+    std::function<void()> tank;
     std::function<void()> howItChanges;
     std::function<void()> converter;
     std::function<void(Calculator&)> print;
@@ -75,6 +76,7 @@ public:
     void BitBtn2Click();
     void SpeedButton1Click();
     void CoilAnalysisButtonClick();
+    void TankCircuitButtonClick();
     void HowItChangesButtonClick();
     void SpeedButton2Click();
     void ScratchOpenButtonClick();

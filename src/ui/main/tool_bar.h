@@ -15,6 +15,7 @@ struct ToolBarButtons {
     QToolButton* help;    // BitBtn2
     QToolButton* netlist; // SpeedButton1
     QToolButton* analysis;
+    QToolButton* tank;
     QToolButton* howItChanges;
     QToolButton* splash;
     QToolButton* converter; // SpeedButton2

@@ -1,0 +1,61 @@
+// The report's section "Tank Circuit": last, after "The Coil As It Stands", every input and every
+// figure with its unit, and the reason where a figure has none.
+#include "core/tank_inputs.h"
+#include "io/report.h"
+#include "io/report_coil_section.h"
+#include "io/report_tank_section.h"
+#include "io_test_support.h"
+#include "tank/tank_circuit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+using test::Session;
+
+std::string lineOf(const std::vector<std::string>& lines, std::string_view caption)
+{
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [caption](const std::string& line) { return line.starts_with(caption); });
+    return found == lines.end() ? std::string() : *found;
+}
+
+TEST(ReportTankSection, FollowsTheCoilSectionWithEveryInputAndFigureAndItsUnit)
+{
+    Session s;
+    s.calc.design.tank.leadLengthInches = 30;
+    const std::vector<std::string> printed = printedReportLines(s.calc);
+    const auto coil = std::find(printed.begin(), printed.end(), kCoilAsItStandsHeading);
+    const auto tank = std::find(printed.begin(), printed.end(), kTankCircuitHeading);
+    ASSERT_NE(tank, printed.end());
+    EXPECT_LT(coil, tank) << "the coil as it stands comes first";
+    const std::vector<std::string> section(tank, printed.end());
+
+    for (const TankInput& input : kTankInputs) {
+        const std::string line = lineOf(section, input.caption);
+        EXPECT_TRUE(line.ends_with(tankText(s.calc.design.tank, input) +
+                                   (input.unit.empty() ? "" : " " + std::string(input.unit))))
+            << line;
+    }
+    EXPECT_TRUE(lineOf(section, "Both primary leads together").ends_with(" 30.0 in"));
+    for (const tank::TankFigureRow& row : tank::kTankFigureRows) {
+        const std::string line = lineOf(section, row.caption);
+        EXPECT_FALSE(line.empty()) << row.caption;
+        EXPECT_TRUE(line.ends_with(row.unit)) << line;
+    }
+}
+
+TEST(ReportTankSection, AFigureWithoutAValueShowsWhy)
+{
+    Session s;
+    s.calc.design.tank.capacitorUf = 100; // the leads alone are more than 100 uF tunes with
+    const std::vector<std::string> section = tankCircuitLines(s.calc);
+    EXPECT_NE(lineOf(section, "Tap, the coil as it stands").find("the leads alone are more than the "),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace qv
