@@ -1,5 +1,6 @@
 #include "batch_actions.h"
 #include "batch_analysis.h"
+#include "batch_assignment.h"
 #include "batch_files.h"
 #include "batch_report.h"
 #include "batch_stepping.h"
@@ -21,17 +22,6 @@ namespace {
 
 std::string ok() { return {}; }
 
-// --set FIELD=TEXT: the user puts TEXT into an input field as typed.
-struct Assignment {
-    std::string_view field;
-    std::string_view text;
-};
-Assignment splitAssignment(const std::string& argument)
-{
-    const auto equals = argument.find('=');
-    if (equals == std::string::npos) return {argument, {}};
-    return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
-}
 
 bool isInputField(FieldId id) { return static_cast<std::size_t>(id) < kInputFieldCount; }
 
@@ -45,8 +35,8 @@ bool hasEditMode(FieldId id)
 std::string checkSet(const std::string& argument)
 {
     if (argument.find('=') == std::string::npos) return "expected FIELD=TEXT";
-    const auto field = fieldByName(splitAssignment(argument).field);
-    if (!field || !isInputField(*field)) return "no input field named " + std::string(splitAssignment(argument).field);
+    const auto field = fieldByName(splitAssignment(argument).name);
+    if (!field || !isInputField(*field)) return "no input field named " + std::string(splitAssignment(argument).name);
     return ok();
 }
 
@@ -54,7 +44,7 @@ std::string checkSet(const std::string& argument)
 // one takes typing only through edit mode.
 std::string refuseSet(const Calculator& calc, const std::string& argument)
 {
-    const FieldId id = *fieldByName(splitAssignment(argument).field);
+    const FieldId id = *fieldByName(splitAssignment(argument).name);
     const Field& field = calc.form.field(id);
     const std::string fieldName(name(id));
     if (!field.enabled) return fieldName + " is disabled";

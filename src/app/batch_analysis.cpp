@@ -1,5 +1,6 @@
 #include "app/batch_analysis.h"
 
+#include "app/batch_assignment.h"
 #include "core/calculator.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
@@ -13,17 +14,6 @@
 namespace qv {
 namespace {
 
-struct GeometryAssignment {
-    std::string_view name;
-    std::string_view value;
-};
-
-GeometryAssignment splitGeometry(const std::string& argument)
-{
-    const auto equals = argument.find('=');
-    if (equals == std::string::npos) return {argument, {}};
-    return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
-}
 
 // Six significant digits, in plain decimal or exponent notation as the value needs.
 constexpr int kPrintedDigits = 6;
@@ -33,7 +23,7 @@ constexpr int kPrintedDigits = 6;
 std::string checkGeometry(const std::string& argument)
 {
     if (argument.find('=') == std::string::npos) return "expected NAME=VALUE";
-    const auto [name, value] = splitGeometry(argument);
+    const auto [name, value] = splitAssignment(argument);
     const SurroundingsInput* input = surroundingsInputByName(name);
     if (!input) return "no geometry input named " + std::string(name) + " (base, clearance, primary, ceiling, streamer, targetk)";
     return textRejection(*input, value);
@@ -41,7 +31,7 @@ std::string checkGeometry(const std::string& argument)
 
 bool runGeometry(Calculator& calc, const std::string& argument, std::ostream&)
 {
-    const auto [name, value] = splitGeometry(argument);
+    const auto [name, value] = splitAssignment(argument);
     const SurroundingsEntry entry =
         enterSurroundings(calc.design, topLoadPlacement(calc.form), *surroundingsInputByName(name), value);
     if (!entry.taken) warn(calc, entry.message);

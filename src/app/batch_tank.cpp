@@ -1,5 +1,6 @@
 #include "app/batch_tank.h"
 
+#include "app/batch_assignment.h"
 #include "core/calculator.h"
 #include "core/tank_inputs.h"
 #include "io/analysis_model.h"
@@ -11,17 +12,6 @@
 namespace qv {
 namespace {
 
-struct TankAssignment {
-    std::string_view name;
-    std::string_view value;
-};
-
-TankAssignment splitTank(const std::string& argument)
-{
-    const auto equals = argument.find('=');
-    if (equals == std::string::npos) return {argument, {}};
-    return {std::string_view(argument).substr(0, equals), std::string_view(argument).substr(equals + 1)};
-}
 
 std::string inputNames()
 {
@@ -38,7 +28,7 @@ constexpr int kPrintedDigits = 6;
 std::string checkTank(const std::string& argument)
 {
     if (argument.find('=') == std::string::npos) return "expected NAME=VALUE";
-    const auto [name, value] = splitTank(argument);
+    const auto [name, value] = splitAssignment(argument);
     const TankInput* input = tankInputByName(name);
     if (!input) return "no tank input named " + std::string(name) + " (" + inputNames() + ")";
     return textRejection(*input, value);
@@ -46,7 +36,7 @@ std::string checkTank(const std::string& argument)
 
 bool runTank(Calculator& calc, const std::string& argument, std::ostream&)
 {
-    const auto [name, value] = splitTank(argument);
+    const auto [name, value] = splitAssignment(argument);
     const InputEntry entry = enterTank(calc.design.tank, *tankInputByName(name), value);
     if (!entry.taken) warn(calc, entry.message);
     return true;

@@ -27,11 +27,12 @@
 
 namespace {
 
-// An auxiliary window that does not keep the program running once the main window has closed.
-qv::WindowPlacement* placed(QWidget& window, const char* name, QWidget& mainWindow)
+// An auxiliary window that does not keep the program running once the main window has closed,
+// opened beside the main window and never over its sheets.
+qv::WindowPlacement* placed(QWidget& window, const char* name, qv::TMainPage& mainWindow)
 {
     window.setAttribute(Qt::WA_QuitOnClose, false);
-    return new qv::WindowPlacement(window, name, &mainWindow);
+    return new qv::WindowPlacement(window, name, &mainWindow, mainWindow.sheets());
 }
 
 } // namespace

@@ -20,6 +20,9 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) = 0;
     virtual std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) = 0;
+    // Asked before a save replaces an existing file other than the one the work came from; true
+    // replaces it. A chooser that names its files itself (the batch front end) replaces.
+    virtual bool confirmReplace(const std::string& /*path*/) { return true; }
 
 protected:
     FileChooser() = default;

@@ -90,6 +90,8 @@ Tap classicTap(const Calculator& calc, double leadH, double tankF)
 {
     const double frequencyHz = sheetFrequencyHz(calc);
     if (!(std::isfinite(frequencyHz) && frequencyHz > 0)) return {std::nullopt, "the Primary sheet has no frequency"};
+    if (!std::isfinite(primaryCoil(calc.design).inductanceMh))
+        return {std::nullopt, "the Primary sheet has no inductance for this primary"};
     Design tapped = calc.design;
     const auto sheetPrimaryH = [&tapped](double turns) {
         tapped.primaryTurns = turns;
@@ -117,7 +119,13 @@ void tapStresses(const Situation& s, const Design& d, const FieldAsItStands& fie
     const double peakAmps = peakCurrentA(s.peakVolts, s.tankF, loopH);
     out.peakAmps = value(peakAmps);
     out.surgeOhms = value(surgeImpedanceOhm(loopH, s.tankF));
-    if (!s.secondaryH || !s.loadedHz) return;
+    // The coupling, and the notch and RMS current that follow from it, only where the field
+    // solution couples the primary to the secondary as placed.
+    const Figure& placedCoupling = field.analysis.coupling;
+    if (!placedCoupling.value || !s.secondaryH || !s.loadedHz) {
+        out.tapCoupling = out.notchUs = out.rmsAmps = none(placedCoupling.value ? kNotComputable : placedCoupling.reason);
+        return;
+    }
     const double coupling = curveMutualH(field.turns, tapTurns) / std::sqrt(loopH * *s.secondaryH);
     const double notchS = notchSeconds(coupling, *s.loadedHz);
     out.tapCoupling = value(coupling);
@@ -185,11 +193,10 @@ void gapFigures(const Calculator& calc, double peakVolts, TankFigures& out)
 
 void tapFigures(const Calculator& calc, const Situation& s, const FieldAsItStands& field, TankFigures& out)
 {
-    const double leadH = s.leadH;
-    out.tapTurnsClassic = turnsFigure(classicTap(calc, leadH, s.tankF));
-    const Tap asIs = asItStandsTap(field, field.analysis.loadedFrequencyKhz, leadH, s.tankF);
+    out.tapTurnsClassic = turnsFigure(classicTap(calc, s.leadH, s.tankF));
+    const Tap asIs = asItStandsTap(field, field.analysis.loadedFrequencyKhz, s.leadH, s.tankF);
     out.tapTurnsAsIs = turnsFigure(asIs);
-    out.tapTurnsStreamer = turnsFigure(asItStandsTap(field, field.analysis.streamerFrequencyKhz, leadH, s.tankF));
+    out.tapTurnsStreamer = turnsFigure(asItStandsTap(field, field.analysis.streamerFrequencyKhz, s.leadH, s.tankF));
     if (!asIs.turns) {
         const Figure noTap = none("no tap as it stands: " + asIs.reason);
         for (Figure* f : {&out.tapWireFeet, &out.peakAmps, &out.surgeOhms, &out.tapCoupling, &out.notchUs, &out.rmsAmps})
@@ -200,8 +207,6 @@ void tapFigures(const Calculator& calc, const Situation& s, const FieldAsItStand
     const double firstDiameterInches = d.primaryInsideDiameterInches + d.primaryWireDiameterInches;
     out.tapWireFeet = value(wireLengthInches(*asIs.turns, firstDiameterInches, primaryCoil(d).turnStepInches) /
                             kInchesPerFoot);
-    const Figure noSecondary = none(field.analysis.loadedFrequencyKhz.reason);
-    out.tapCoupling = out.notchUs = out.rmsAmps = noSecondary;
     tapStresses(s, d, field, *asIs.turns, out);
 }
 

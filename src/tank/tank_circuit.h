@@ -74,7 +74,7 @@ struct TankFigureRow {
     TankSection section;
     Figure TankFigures::*figure;
     std::string TankFigures::*text;
-    Format format;
+    Format format; // of the figure; a text row's is not read
 };
 
 // Every figure, in the order the batch front end prints them.

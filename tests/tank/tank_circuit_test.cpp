@@ -143,6 +143,19 @@ TEST_F(StartDesign, NoTapSaysWhatWouldReachOne)
     }
 }
 
+TEST_F(StartDesign, NoCouplingAtTheTapWhereThePrimaryCrossesTheWinding)
+{
+    // A flat primary from 4 in across, 10 in up the 6.89 in winding: its inner turns pass through it.
+    calc.design.primaryInsideDiameterInches = 4;
+    calc.design.surroundings.primaryHeightInches = 10;
+    const FieldAsItStands crossing = solveField(field::coilModel(calc.design, field::TopLoadShape::Toroid));
+    const TankFigures out = tankFigures(calc, crossing);
+    for (const Figure& f : {out.tapCoupling, out.notchUs, out.rmsAmps, out.partRmsAmps}) {
+        EXPECT_FALSE(f.value.has_value());
+        EXPECT_EQ(f.reason, "A primary turn crosses the secondary winding");
+    }
+}
+
 TEST_F(StartDesign, RatingsNameEveryOneExceeded)
 {
     struct Case {

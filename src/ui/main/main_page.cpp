@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -63,6 +64,13 @@ TMainPage::TMainPage(QWidget* parent)
     addToolBar(toolBar_);
     buttons_ = fillToolBar(toolBar_);
     connectToolBar();
+    // The desktop's quit key, from any window of the program; closing asks about unsaved work.
+    // Some desktops bind none; Ctrl+Q is then the key users try.
+    const QKeySequence desktopQuit(QKeySequence::Quit);
+    auto* quit = new QShortcut(desktopQuit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : desktopQuit, this);
+    quit->setObjectName("QuitShortcut");
+    quit->setContext(Qt::ApplicationShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     auto* area = new QWidget(this);
     setCentralWidget(area);
@@ -226,6 +234,8 @@ void TMainPage::showRunning(bool running)
     buttons_.help->setEnabled(running);
     logoPanel_->setVisible(!running);
 }
+
+QWidget* TMainPage::sheets() const { return pages_; }
 
 void TMainPage::BeginButtonClick()
 {

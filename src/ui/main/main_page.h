@@ -51,6 +51,8 @@ public:
     ~TMainPage() override;
 
     Calculator& calculator() { return calc_; }
+    // The sheets' area, which the auxiliary windows never cover.
+    QWidget* sheets() const;
     // Brings the widgets up to date with the model; call it after changing the model.
     void refreshView();
     void setToolHooks(ToolHooks hooks) { hooks_ = std::move(hooks); }

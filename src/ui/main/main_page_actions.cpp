@@ -6,7 +6,9 @@
 #include "io/design_file.h"
 #include "io/scratch_file.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace qv {
@@ -19,10 +21,12 @@ constexpr const char* kCreditsStatus = "Credits";
 constexpr const char* kPrintingStatus = "Printing";
 
 // Shows the command's status text before its dialog opens, so the user sees what is asked;
-// remembers whether the user chose a file.
+// remembers whether the user chose a file. Saving onto an existing file other than the one the
+// work came from asks first; No goes back to the dialog.
 class ShowingChooser : public FileChooser {
 public:
-    ShowingChooser(FileChooser& inner, TMainPage& page) : inner_(inner), page_(page) {}
+    ShowingChooser(FileChooser& inner, TMainPage& page, std::string currentFile)
+        : inner_(inner), page_(page), currentFile_(std::move(currentFile)) {}
     std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
@@ -31,7 +35,9 @@ public:
     std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override
     {
         page_.refreshView();
-        return noteChoice(inner_.chooseFileToSave(dialog));
+        std::optional<std::string> path = inner_.chooseFileToSave(dialog);
+        while (path && replacesAnotherFile(*path) && !inner_.confirmReplace(*path)) path = inner_.chooseFileToSave(dialog);
+        return noteChoice(path);
     }
     bool chosen() const { return chosen_; }
 
@@ -41,28 +47,31 @@ private:
         chosen_ = path.has_value();
         return path;
     }
+    bool replacesAnotherFile(const std::string& path) const
+    {
+        const QFileInfo chosen(toQt(path));
+        return chosen.exists() && chosen != QFileInfo(toQt(currentFile_));
+    }
     FileChooser& inner_;
     TMainPage& page_;
+    std::string currentFile_;
     bool chosen_ = false;
 };
 
 } // namespace
 
-void TMainPage::warning(std::string_view text)
-{
-    // The field a rejected entry restored shows its good value while the box is open.
-    refreshView();
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
-    box.setObjectName("WarningBox");
-    box.exec();
-}
+void TMainPage::warning(std::string_view text) { warningWithDetail(text, {}); }
 
 void TMainPage::warningWithDetail(std::string_view text, std::string_view detail)
 {
+    // The field a rejected entry restored shows its good value while the box is open.
     refreshView();
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, this);
+    // The box stands centred over the window the user is working in (a rejected Coil Analysis
+    // value over Coil Analysis), which stays in front; the main window is not brought forward.
+    QWidget* active = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQt(text), QMessageBox::Ok, active ? active : this);
     box.setObjectName("WarningBox");
-    box.setInformativeText(toQt(detail));
+    if (!detail.empty()) box.setInformativeText(toQt(detail));
     box.exec();
 }
 
@@ -114,7 +123,7 @@ void TMainPage::PrintButtonClick()
 
 bool TMainPage::runFileCommand(bool (*command)(Calculator&, FileChooser&), bool design)
 {
-    ShowingChooser chooser(*chooser_, *this);
+    ShowingChooser chooser(*chooser_, *this, design ? calc_.designFileName : calc_.scratchFileName);
     bool done = false;
     act([&] { done = command(calc_, chooser) && chooser.chosen(); });
     if (done && design) {

@@ -49,6 +49,17 @@ std::optional<std::string> QtFileChooser::chooseFileToOpen(const FileDialogSpec&
 
 std::optional<std::string> QtFileChooser::chooseFileToSave(const FileDialogSpec& dialog) { return choose(dialog, true); }
 
+bool QtFileChooser::confirmReplace(const std::string& path)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvane"),
+                    QStringLiteral("\"%1\" already exists. Replace it?").arg(toQt(path)),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setObjectName(QStringLiteral("ReplaceFileBox"));
+    box.setInformativeText(QStringLiteral("Replacing it loses what the file holds now."));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtFileChooser::choose(const FileDialogSpec& request, bool save)
 {
     QFileDialog dialog(parent_, toQt(request.title));

@@ -28,6 +28,8 @@ public:
     explicit QtFileChooser(QWidget* parent) : parent_(parent) {}
     std::optional<std::string> chooseFileToOpen(const FileDialogSpec& dialog) override;
     std::optional<std::string> chooseFileToSave(const FileDialogSpec& dialog) override;
+    // "Replace it?", No the default.
+    bool confirmReplace(const std::string& path) override;
 
 private:
     std::optional<std::string> choose(const FileDialogSpec& dialog, bool save);

@@ -1,6 +1,8 @@
 #include "tool_bar.h"
 
 #include <QIcon>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace qv {
 
@@ -15,7 +17,21 @@ struct ButtonSpec {
     const char* hint;
     const char* themeIcon;
     const char* fallbackIcon;
+    QKeySequence::StandardKey key = QKeySequence::UnknownKey; // the desktop's own key for the command
 };
+
+// The desktop's key presses the button while the window is active and the button enabled; the
+// hint names the key as this desktop writes it.
+void bindKey(QToolBar* bar, QToolButton* button, QKeySequence::StandardKey key)
+{
+    if (key == QKeySequence::UnknownKey) return;
+    const QKeySequence sequence(key);
+    button->setToolTip(button->toolTip() + " (" + sequence.toString(QKeySequence::NativeText) + ")");
+    auto* shortcut = new QShortcut(sequence, bar);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled()) button->click();
+    });
+}
 
 QToolButton* addButton(QToolBar* bar, const ButtonSpec& entry)
 {
@@ -30,6 +46,7 @@ QToolButton* addButton(QToolBar* bar, const ButtonSpec& entry)
     if (*entry.hint) button->setToolTip(entry.hint);
     button->setFocusPolicy(Qt::NoFocus);
     bar->addWidget(button);
+    bindKey(bar, button, entry.key);
     return button;
 }
 
@@ -46,13 +63,13 @@ void addWideGap(QToolBar* bar)
 ToolBarButtons fillToolBar(QToolBar* bar)
 {
     ToolBarButtons b{};
-    b.openFile = addButton(bar, {"OpenFileButton", "", "Open Parameter File", "document-open", ":/icons/open.png"});
-    b.saveFile = addButton(bar, {"SaveFileButton", "", "Save Design Parameters", "document-save", ":/icons/save.png"});
-    b.print = addButton(bar, {"PrintButton", "", "Print Design Information", "document-print", ":/icons/print.png"});
+    b.openFile = addButton(bar, {"OpenFileButton", "", "Open Parameter File", "document-open", ":/icons/open.png", QKeySequence::Open});
+    b.saveFile = addButton(bar, {"SaveFileButton", "", "Save Design Parameters", "document-save", ":/icons/save.png", QKeySequence::Save});
+    b.print = addButton(bar, {"PrintButton", "", "Print Design Information", "document-print", ":/icons/print.png", QKeySequence::Print});
     bar->addSeparator();
     b.about = addButton(bar, {"AboutButton", "", "About Quorvane", "help-about", ":/icons/about.png"});
     b.credits = addButton(bar, {"BitBtn1", "Credits", "Show Credits Box", "", ":/icons/quorvane-32.png"});
-    b.help = addButton(bar, {"BitBtn2", "Help", "Help", "help-contents", ""});
+    b.help = addButton(bar, {"BitBtn2", "Help", "Help", "help-contents", "", QKeySequence::HelpContents});
     bar->addSeparator();
     b.netlist = addButton(bar, {"SpeedButton1", "", "PSpice", "", ":/icons/netlist.png"});
     b.analysis = addButton(bar, {"CoilAnalysisButton", "", "Coil Analysis", "", ":/icons/analysis.png"});

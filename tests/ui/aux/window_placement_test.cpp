@@ -7,6 +7,7 @@
 #include "ui/aux/simulation_results_window.h"
 #include "ui/aux/window_placement.h"
 
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -81,6 +82,62 @@ private slots:
         QCOMPARE(leftOfCentre.topLeft(), QPoint(1366 - 780, 100));
     }
 
+    // The sheets stay in sight: where the window cannot stand beside the whole main window it
+    // covers only the scratch pad, and where even that has no room the main window slides over.
+    void neverOverTheSheets_data()
+    {
+        QTest::addColumn<QRect>("mainWindow");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QPoint>("mainWindowAt");
+        QTest::newRow("beside, where there is room")
+            << QRect(100, 100, 741, 427) << QSize(300, 200) << QPoint(849, 100) << QPoint(100, 100);
+        QTest::newRow("over the scratch pad") << QRect(300, 100, 741, 427) << QSize(500, 600) << QPoint(866, 100)
+                                              << QPoint(300, 100);
+        // Coil Analysis on 1366 x 768, the main window centred: 581 + 785 is the screen's edge,
+        // and the sheets (441 px from the main window's left) end 8 px clear of it.
+        QTest::newRow("main window slides left") << QRect(315, 181, 741, 427) << QSize(785, 670) << QPoint(581, 70)
+                                                 << QPoint(132, 181);
+        QTest::newRow("screen too small for both")
+            << QRect(0, 0, 741, 427) << QSize(1000, 600) << QPoint(366, 0) << QPoint(0, 0);
+    }
+    void neverOverTheSheets()
+    {
+        QFETCH(QRect, mainWindow);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, expected);
+        QFETCH(QPoint, mainWindowAt);
+        constexpr int kSheetsWidth = 441;
+        const QRect sheets(mainWindow.left(), mainWindow.top() + 50, kSheetsWidth, 330);
+        const Placement placed = placeClearOf(mainWindow, sheets, window, kSmallScreen);
+        QCOMPARE(placed.frame.topLeft(), expected);
+        QCOMPARE(placed.anchorTopLeft, mainWindowAt);
+        QVERIFY(kSmallScreen.contains(placed.frame));
+    }
+
+    // Brought back whole onto the screen: a window grown past its edge (Coil Analysis once its
+    // figures arrive), and one remembered at a place this screen does not have.
+    void keptWholeOnTheScreen()
+    {
+        QWidget window;
+        WindowPlacement placement(window, "growing", nullptr);
+        placement.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect screen = window.screen()->availableGeometry();
+        window.setGeometry(screen.left(), screen.bottom() - 150, 200, 100);
+        window.resize(200, 300);
+        QVERIFY(screen.contains(window.frameGeometry()));
+
+        QWidget elsewhere;
+        elsewhere.setGeometry(screen.right() + 400, screen.bottom() + 300, 200, 100);
+        QSettings().setValue(QString(kWindowSettingsGroup) + "/remembered", elsewhere.saveGeometry());
+        QWidget remembered;
+        WindowPlacement rememberedPlace(remembered, "remembered", nullptr);
+        rememberedPlace.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&remembered));
+        QVERIFY(screen.contains(remembered.frameGeometry()));
+    }
+
     void cutDownToTheScreenNeverBelowItsMinimum()
     {
         QCOMPARE(fittedSize(QSize(900, 760), QSize(400, 500), QSize(1366, 700)), QSize(900, 700));
@@ -116,6 +173,16 @@ private slots:
         placement.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.pos(), userPlace);
+    }
+
+    void closesWithTheDesktopsCloseKey()
+    {
+        QWidget window;
+        WindowPlacement placement(window, "closing", nullptr);
+        placement.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keySequence(&window, QKeySequence::Close);
+        QVERIFY(!window.isVisible());
     }
 
     void largeWindowsFitASmallScreen()

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -235,6 +236,28 @@ private slots:
         QCOMPARE(question.asked, QStringList{"the scratch pad"});
     }
 
+    // Another existing file is replaced only after "Replace it?"; the design's own file is not asked about.
+    void savingOverAnotherFileAsksFirst()
+    {
+        begin();
+        QFile other(dir.filePath("other.qvd"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("kept\r\n");
+        other.close();
+        chooser.answers = {path("other.qvd"), std::nullopt}; // No goes back to the dialog
+        click(widget("SaveFileButton"));
+        QCOMPARE(chooser.replaceAsked, std::vector<std::string>{path("other.qvd")});
+        QCOMPARE(fileLine("other.qvd", 0), QByteArray("kept"));
+
+        chooser.answers = {path("other.qvd")};
+        chooser.replaceAnswers = {true};
+        click(widget("SaveFileButton"));
+        QCOMPARE(fileLine("other.qvd", 0), QByteArray(path("other.qvd").c_str()));
+        chooser.answers = {path("other.qvd")};
+        click(widget("SaveFileButton"));
+        QCOMPARE(chooser.replaceAsked.size(), std::size_t{2});
+    }
+
     void savingOnCloseNeedsEveryFileWritten()
     {
         begin();
@@ -434,6 +457,43 @@ private slots:
             if (button->objectName().isEmpty() || button->objectName().startsWith("qt_")) continue;
             QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         }
+    }
+
+    // A message stands over the window the user works in, not over the main window.
+    void aMessageStandsOverTheWindowItCameFrom()
+    {
+        begin();
+        QWidget analysis;
+        analysis.setObjectName("CoilAnalysis");
+        analysis.show();
+        QApplication::setActiveWindow(&analysis);
+        QVERIFY(QTest::qWaitForWindowActive(&analysis));
+        warn(page->calculator(), kInvalidDataMessage);
+        QCOMPARE(watchdog->owners, QStringList{"CoilAnalysis"});
+    }
+
+    // The desktop's keys reach the tool bar's commands and name themselves in its hints.
+    void standardKeysReachTheirCommands()
+    {
+        begin();
+        int helps = 0;
+        int prints = 0;
+        ToolHooks hooks;
+        hooks.help = [&] { ++helps; };
+        hooks.print = [&](Calculator&) { ++prints; };
+        page->setToolHooks(hooks);
+        const QString openKey = QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
+        QVERIFY(widget("OpenFileButton")->toolTip().contains(openKey));
+        QTest::keySequence(page.get(), QKeySequence::Open);
+        QTest::keySequence(page.get(), QKeySequence::Save);
+        QCOMPARE(chooser.asked.size(), std::size_t{2});
+        QCOMPARE(chooser.asked.back().title, std::string("Quorvane File Save"));
+        QTest::keySequence(page.get(), QKeySequence::Print);
+        QTest::keySequence(page.get(), QKeySequence::HelpContents);
+        QCOMPARE(prints, 1);
+        QCOMPARE(helps, 1);
+        QTest::keySequence(page.get(), widget<QShortcut>("QuitShortcut")->key());
+        QVERIFY(!page->isVisible());
     }
 
     // A caption's text ends clear of the field beside it, and a unit clear of the next caption.

@@ -32,6 +32,7 @@ public:
     QStringList messages;   // texts of the warning boxes, in order
     QStringList details;    // their informative second lines
     QStringList unexpected; // class names of any other modal dialog
+    QStringList owners;     // object names of the windows the boxes stood over
 
 private:
     void poll()
@@ -41,6 +42,7 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
             details << box->informativeText();
+            owners << (box->parentWidget() ? box->parentWidget()->window()->objectName() : QString());
             box->done(QMessageBox::Ok);
             return;
         }
@@ -58,6 +60,17 @@ public:
 
     std::optional<std::string> chooseFileToOpen(const qv::FileDialogSpec& dialog) override { return answer(dialog); }
     std::optional<std::string> chooseFileToSave(const qv::FileDialogSpec& dialog) override { return answer(dialog); }
+    // "Replace it?" answered from a queue; No, the box's default, once it is empty.
+    std::deque<bool> replaceAnswers;
+    std::vector<std::string> replaceAsked;
+    bool confirmReplace(const std::string& path) override
+    {
+        replaceAsked.push_back(path);
+        if (replaceAnswers.empty()) return false;
+        const bool replace = replaceAnswers.front();
+        replaceAnswers.pop_front();
+        return replace;
+    }
 
 private:
     std::optional<std::string> answer(const qv::FileDialogSpec& dialog)
