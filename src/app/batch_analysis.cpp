@@ -42,11 +42,12 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
 {
     const field::Analysis analysis = field::analyse(currentCoilModel(calc));
     const auto precision = out.precision(kPrintedDigits);
+    // A figure without a value prints "none" and, in a third column, the engine's reason.
     for (const AnalysisFigure& row : kAnalysisFigures) {
         const field::Figure& shown = analysis.*row.figure;
         out << row.name << '\t';
         if (shown.value && std::isfinite(*shown.value)) out << *shown.value << '\n';
-        else out << "none\n";
+        else out << "none\t" << shown.reason << '\n';
     }
     out.precision(precision);
     out << "status\t" << analysis.status << '\n';

@@ -44,6 +44,8 @@ std::string valueRejection(const SurroundingsInput& input, double value)
     case SurroundingsRule::NotNegative:
     case SurroundingsRule::Ceiling:
         return value >= 0 ? std::string() : invalidData(caption + " cannot be negative");
+    case SurroundingsRule::AboveFloor: // how far down depends on the winding's bottom: placementRejection()
+        return {};
     case SurroundingsRule::Fraction:
         return value > 0 && value < 1 ? std::string() : invalidData(caption + " must lie between 0 and 1");
     }
@@ -59,9 +61,13 @@ std::string textRejection(const SurroundingsInput& input, std::string_view text)
 
 std::string placementRejection(const Design& design, TopLoadPlacement placement)
 {
-    const double ceilingInches = design.surroundings.ceilingHeightInches;
+    const Surroundings& s = design.surroundings;
+    // The primary's innermost turn is its lowest for every angle from flat to helix.
+    if (s.baseHeightInches + s.primaryHeightInches < 0)
+        return invalidData("the primary's lowest turn must be at or above the floor (Primary above winding bottom no lower than " +
+                        formatField(-s.baseHeightInches, "%4.2f") + " in)");
     const double topInches = coilTopInches(design, placement);
-    if (ceilingInches == 0 || ceilingInches > topInches) return {};
+    if (s.ceilingHeightInches == 0 || s.ceilingHeightInches > topInches) return {};
     return invalidData("the ceiling must be above the top of the coil and its top load (" +
                     formatField(topInches, "%4.2f") + " in above the floor), or 0 for none");
 }

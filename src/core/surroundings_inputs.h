@@ -19,6 +19,7 @@ struct Form;
 
 enum class SurroundingsRule : std::uint8_t {
     NotNegative, // a height or length in inches, 0 allowed
+    AboveFloor,  // a height above the winding's bottom, negative down to the floor (a raised secondary)
     Ceiling,     // 0 for none, else above the top load's top
     Fraction,    // strictly between 0 and 1
 };
@@ -39,7 +40,7 @@ inline constexpr std::array<SurroundingsInput, 6> kSurroundingsInputs{{
     {"clearance", "Top load above winding top", "in", "Top Load Clearance Above Winding Top (IN)",
      &Surroundings::clearanceInches, SurroundingsRule::NotNegative, "%4.2f"},
     {"primary", "Primary above winding bottom", "in", "Primary Inner Turn Above Winding Bottom (IN)",
-     &Surroundings::primaryHeightInches, SurroundingsRule::NotNegative, "%4.2f"},
+     &Surroundings::primaryHeightInches, SurroundingsRule::AboveFloor, "%4.2f"},
     {"ceiling", "Ceiling above floor (0: none)", "in", "Grounded Ceiling Above Floor (IN) 0 = None",
      &Surroundings::ceilingHeightInches, SurroundingsRule::Ceiling, "%4.2f"},
     {"streamer", "Expected streamer length", "in", "Expected Streamer Length (IN)",
@@ -63,8 +64,8 @@ double coilTopInches(const Design& design, TopLoadPlacement placement);
 std::string valueRejection(const SurroundingsInput& input, double value);
 // Why a typed text cannot be taken on its own (not a number, or the value's own rule), or empty.
 std::string textRejection(const SurroundingsInput& input, std::string_view text);
-// Why the surroundings cannot stand with this design (a ceiling at or below the coil's top), or
-// empty.
+// Why the surroundings cannot stand with this design (a ceiling at or below the coil's top, the
+// primary's inner turn below the floor), or empty.
 std::string placementRejection(const Design& design, TopLoadPlacement placement);
 
 // The acceptance of a typed geometry input.

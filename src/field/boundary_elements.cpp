@@ -2,6 +2,7 @@
 
 #include "field/constants.h"
 #include "field/elliptic.h"
+#include "field/image_tail.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,13 +114,22 @@ std::vector<Image> images(const Ground& ground, int ceilingPairs)
     return all;
 }
 
-std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM, int count)
+std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM, int count, double gapAboveTopM)
 {
     std::vector<Panel> panels;
     for (int i = 0; i < count; ++i) {
         const double from = bottomM + heightM * gradedFraction(static_cast<double>(i) / count);
         const double to = bottomM + heightM * gradedFraction(static_cast<double>(i + 1) / count);
         panels.push_back({radiusM, from, radiusM, to});
+    }
+    // Under a close ceiling the density at the edge varies over the gap's length. (A plane touching
+    // the top is no geometry to solve; the model checks keep it out.)
+    const double top = bottomM + heightM;
+    constexpr double kTopPanelsPerGap = 8;
+    while (gapAboveTopM > 0 && !panels.empty() && panels.back().lengthM() > gapAboveTopM / kTopPanelsPerGap) {
+        const double middle = (panels.back().z0 + top) / 2;
+        panels.back().z1 = middle;
+        panels.push_back({radiusM, middle, radiusM, top});
     }
     return panels;
 }
@@ -147,11 +157,110 @@ std::vector<Panel> polygon(int count, Vertex vertex)
 
 } // namespace
 
-std::vector<Panel> torusPanels(double ringRadiusM, double tubeRadiusM, double centreHeightM, int count)
+namespace {
+
+// A cylinder of radius R a gap g from a grounded plane carries, in bipolar coordinates, a density
+// proportional to the rate at which the bipolar angle phi turns with the angle theta round it:
+// tan(phi / 2) = tan(theta / 2) / eps with eps = sqrt((g/R) / (2 + g/R)), theta measured from the
+// point nearest the plane. Panels equal in phi put as much charge on each; far surfaces (eps -> 1)
+// leave them equal in theta.
+double bipolarAngle(double theta, double eps)
 {
-    const double radius = vertexRadius(tubeRadiusM, std::numbers::pi / count);
+    const double turns = std::round(theta / (2 * std::numbers::pi));
+    const double within = theta - 2 * std::numbers::pi * turns;
+    return 2 * std::atan(std::tan(within / 2) / eps) + 2 * std::numbers::pi * turns;
+}
+
+double bipolarRate(double theta, double eps)
+{
+    const double c = std::cos(theta / 2);
+    const double s = std::sin(theta / 2);
+    return eps / (eps * eps * c * c + s * s);
+}
+
+// Three quarters of the panels follow the close surfaces, shared by how close each is; the rest stay
+// even, so the far side of the tube keeps a fine enough polygon.
+constexpr double kCrowdedShare = 0.75;
+
+struct TubeGrading {
+    std::vector<double> share; // per approach
+    std::vector<double> eps;
+    std::vector<double> centre;
+    double evenShare = 1;
+
+    TubeGrading(const std::vector<Approach>& approaches, double tubeRadiusM)
+    {
+        double closeness = 0;
+        for (const Approach& a : approaches) {
+            const double relativeGap = std::max(a.gapM / tubeRadiusM, kTubeClosestGapPerRadius);
+            eps.push_back(std::sqrt(relativeGap / (2 + relativeGap)));
+            centre.push_back(a.angleRadians);
+            closeness += 1 - eps.back();
+        }
+        for (const double e : eps) {
+            share.push_back(kCrowdedShare * (1 - e) / std::max(1.0, closeness));
+            evenShare -= share.back();
+        }
+    }
+    // The cumulative share of panels up to angle theta (2 pi over one turn), and its rate.
+    double cumulative(double theta) const
+    {
+        double f = evenShare * theta;
+        for (std::size_t k = 0; k < eps.size(); ++k) f += share[k] * bipolarAngle(theta - centre[k], eps[k]);
+        return f;
+    }
+    double rate(double theta) const
+    {
+        double f = evenShare;
+        for (std::size_t k = 0; k < eps.size(); ++k) f += share[k] * bipolarRate(theta - centre[k], eps[k]);
+        return f;
+    }
+};
+
+// The angles of count + 1 vertices, one turn from start, equal steps of the cumulative share; by
+// Newton's method kept inside the bracket, which the rising share makes safe.
+std::vector<double> gradedAngles(const TubeGrading& grading, double start, int count)
+{
+    constexpr int kIterations = 60;
+    constexpr double kAngleTolerance = 1e-13;
+    std::vector<double> angles{start};
+    const double origin = grading.cumulative(start);
+    for (int i = 1; i < count; ++i) {
+        const double wanted = origin + 2 * std::numbers::pi * i / count;
+        double low = angles.back();
+        double high = start + 2 * std::numbers::pi;
+        double theta = low + 2 * std::numbers::pi / count;
+        for (int n = 0; n < kIterations; ++n) {
+            if (!(theta > low && theta < high)) theta = (low + high) / 2;
+            const double excess = grading.cumulative(theta) - wanted;
+            (excess > 0 ? high : low) = theta;
+            if (high - low < kAngleTolerance) break;
+            theta -= excess / grading.rate(theta);
+        }
+        angles.push_back(theta);
+    }
+    angles.push_back(start + 2 * std::numbers::pi);
+    return angles;
+}
+
+} // namespace
+
+std::vector<Panel> torusPanels(double ringRadiusM, double tubeRadiusM, double centreHeightM, int count,
+                               const std::vector<Approach>& approaches)
+{
+    // The turn starts opposite the closest approach, so that one meets a vertex in the middle.
+    const auto closest = std::min_element(approaches.begin(), approaches.end(),
+                                          [](const Approach& x, const Approach& y) { return x.gapM < y.gapM; });
+    const double start = (closest == approaches.end() ? 0 : closest->angleRadians) - std::numbers::pi;
+    const std::vector<double> angles = gradedAngles(TubeGrading(approaches, tubeRadiusM), start, count);
+    const auto at = [&](int i) {
+        const int turns = i < 0 ? -1 : i > count ? 1 : 0;
+        return angles[static_cast<std::size_t>(i - turns * count)] + turns * 2 * std::numbers::pi;
+    };
     return polygon(count, [&](int i) {
-        const double angle = 2 * std::numbers::pi * i / count;
+        // The vertex between two panels takes the mean of their half-angles.
+        const double radius = vertexRadius(tubeRadiusM, (at(i + 1) - at(i - 1)) / 4);
+        const double angle = angles[static_cast<std::size_t>(i)];
         return std::pair{ringRadiusM + radius * std::cos(angle), centreHeightM + radius * std::sin(angle)};
     });
 }
@@ -193,20 +302,13 @@ Eigen::MatrixXd integralsThrough(const std::vector<Panel>& panels, const std::ve
 Eigen::MatrixXd potentialMatrix(const std::vector<Panel>& panels, const Ground& ground)
 {
     // phi_i = sum_j sigma_j / (pi eps0) integral over panel j of r_s K / rho ds.
-    // The ceiling's images join pair by pair. The pairs n and -n cancel as dipoles, so pair n falls
-    // off like 1/n^3 and the rest of the series is about n/2 times the last pair: stopping when a pair
-    // moves the matrix by 1e-5 and adding that tail (a dozen pairs for a ceiling near the top load)
-    // leaves 2e-5 in the frequencies, as close as 1e-7 without the tail in a third of the time.
-    constexpr int kMaxPairs = 200;
-    constexpr double kRelativeTolerance = 1e-5;
+    // The ceiling's near pairs of images are integrated like the charges themselves; from the first
+    // pair three extents of the surfaces away the rest of the series is summed in closed form.
     Eigen::MatrixXd a = integralsThrough(panels, images(Ground{ground.floor, std::nullopt}, 0));
-    for (int n = 1; ground.ceilingM && n <= kMaxPairs; ++n) {
-        const Eigen::MatrixXd pair = integralsThrough(panels, ceilingPair(*ground.ceilingM, n));
-        a += pair;
-        if (pair.cwiseAbs().maxCoeff() < kRelativeTolerance * a.cwiseAbs().maxCoeff()) {
-            a += pair * (n / 2.0);
-            break;
-        }
+    if (ground.ceilingM) {
+        const int firstFar = firstFarCeilingPair(panels, *ground.ceilingM);
+        for (int n = 1; n < firstFar; ++n) a += integralsThrough(panels, ceilingPair(*ground.ceilingM, n));
+        a += ceilingImageTail(panels, *ground.ceilingM, firstFar);
     }
     return a / (std::numbers::pi * kEpsilon0);
 }

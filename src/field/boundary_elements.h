@@ -5,6 +5,7 @@
 
 #include <Eigen/Dense>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -18,11 +19,30 @@ struct Panel {
     double areaM2() const; // of the band the panel sweeps round the axis
 };
 
+// The closest a grounded plane may come to a surface, as a fraction of its size, for the default
+// panels to stay within 0.3 % of four times as many in f1 and the top load's capacitance: a toroid's
+// tube radius (panels crowd no further, either, as for a toroid resting on its own winding), a
+// sphere's radius, and the winding's length under a ceiling. Closer, the figures are refused.
+inline constexpr double kTubeClosestGapPerRadius = 1.0 / 50;
+inline constexpr double kSphereClosestGapPerRadius = 1.0 / 300;
+inline constexpr double kWindingClosestGapPerLength = 1e-4;
+
 // The winding from height b to b + h at radius a, graded towards both ends:
-// boundaries at u -> 0.2 u + 0.4 (1 - cos pi u) on [0, 1].
-std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM, int count);
-// A torus's tube of radius rt round the circle of radius R at height zc, in equal panels.
-std::vector<Panel> torusPanels(double ringRadiusM, double tubeRadiusM, double centreHeightM, int count);
+// boundaries at u -> 0.2 u + 0.4 (1 - cos pi u) on [0, 1]. A grounded plane a small gap above the top
+// end draws the charge to the edge: the top panel is then halved towards the edge until it is an
+// eighth of the gap.
+std::vector<Panel> windingPanels(double radiusM, double bottomM, double heightM, int count,
+                                 double gapAboveTopM = std::numeric_limits<double>::infinity());
+// Where another surface comes nearest a torus's tube: the angle round the tube's centre (0 outwards,
+// pi/2 straight up) and the gap (m).
+struct Approach {
+    double angleRadians;
+    double gapM;
+};
+// A torus's tube of radius rt round the circle of radius R at height zc: equal panels, or panels
+// crowded towards each close approach, as finely as the charge gathers in the gap.
+std::vector<Panel> torusPanels(double ringRadiusM, double tubeRadiusM, double centreHeightM, int count,
+                               const std::vector<Approach>& approaches = {});
 // A sphere's meridian from its lowest to its highest pole, graded towards the poles.
 std::vector<Panel> spherePanels(double radiusM, double centreHeightM, int count);
 

@@ -105,26 +105,27 @@ void analyseSecondary(const CoilModel& model, const Discretisation& cuts, const 
 void analysePrimary(const CoilModel& model, const ModelProblems& problems, const Secondary& secondary, Analysis& out)
 {
     const std::string primaryReason = !problems.primary.empty() ? problems.primary : problems.coupling;
-    for (Figure* f : {&out.mutualInductanceUh, &out.coupling, &out.primaryHeightForTargetKInches}) *f = none(primaryReason);
+    for (Figure* f : {&out.mutualInductanceUh, &out.coupling}) *f = none(primaryReason);
     if (!problems.primary.empty()) {
-        for (Figure* f : {&out.primaryInductanceUh, &out.tankCapacitanceUf, &out.streamerTankCapacitanceUf})
+        for (Figure* f : {&out.primaryInductanceUh, &out.tankCapacitanceUf, &out.streamerTankCapacitanceUf,
+                          &out.primaryHeightForTargetKInches})
             *f = none(problems.primary);
         return;
     }
-    const std::vector<Ring> rings = primaryRings(model);
-    const double lp = primaryInductanceH(rings, model.primaryWireDiameterM);
+    const double lp = primaryInductanceH(model);
     out.primaryInductanceUh = value(lp * kMicroPerUnit);
     out.tankCapacitanceUf = secondary.loaded ? tankCapacitanceUf(secondary.loaded->frequenciesHz[0], lp)
                                              : none(out.loadedFrequencyKhz.reason);
     out.streamerTankCapacitanceUf = secondary.streamer ? tankCapacitanceUf(secondary.streamer->frequenciesHz[0], lp)
                                                        : none(out.streamerFrequencyKhz.reason);
-    if (!problems.coupling.empty()) return;
-    const double mutual = primarySecondaryMutualH(rings, model);
-    out.mutualInductanceUh = value(mutual * kMicroPerUnit);
-    out.coupling = value(mutual / std::sqrt(lp * secondary.inductanceH));
+    // The search tries every height, so it does not depend on the builder's own primary standing clear.
     const HeightSearch search = primaryHeightForTargetK(model, secondary.inductanceH);
     out.primaryHeightForTargetKInches =
         search.heightM ? value(*search.heightM / kMetresPerInch) : none(search.reason);
+    if (!problems.coupling.empty()) return;
+    const double mutual = primarySecondaryMutualH(primaryRings(model), model);
+    out.mutualInductanceUh = value(mutual * kMicroPerUnit);
+    out.coupling = value(mutual / std::sqrt(lp * secondary.inductanceH));
 }
 
 std::vector<Figure*> figures(Analysis& a)
@@ -133,6 +134,18 @@ std::vector<Figure*> figures(Analysis& a)
             &a.selfCapacitancePf, &a.loadedFrequencyKhz, &a.topLoadInPlacePf, &a.streamerFrequencyKhz,
             &a.primaryInductanceUh, &a.mutualInductanceUh, &a.coupling, &a.primaryHeightForTargetKInches,
             &a.tankCapacitanceUf, &a.streamerTankCapacitanceUf};
+}
+
+// Physics keeps every figure above zero but k and M (0 for a primary far away) and the primary height
+// (negative for a raised secondary); a value rounding put on the wrong side is no figure.
+void keepPhysical(Analysis& a)
+{
+    constexpr const char* kUnresolved = "The field solution cannot resolve this figure for this geometry";
+    for (Figure* f : figures(a)) {
+        if (!f->value || f == &a.primaryHeightForTargetKInches) continue;
+        const bool mayBeZero = f == &a.coupling || f == &a.mutualInductanceUh;
+        if (mayBeZero ? !(*f->value >= 0) : !(*f->value > 0)) *f = none(kUnresolved);
+    }
 }
 
 // The whole solution has no value: every figure says why.
@@ -183,6 +196,7 @@ Analysis analyse(const CoilModel& model, const Discretisation& cuts)
         analyseSecondary(model, cuts, problems, secondary, out);
         if (!out.ok()) return failed(out.status);
         analysePrimary(model, problems, secondary, out);
+        keepPhysical(out);
         for (Figure* f : figures(out))
             if (!f->value && f->reason.empty()) *f = none(kNotConverged);
         return out;

@@ -117,22 +117,6 @@ private:
     std::vector<Group> groups_;
 };
 
-bool insideTopLoad(const CoilModel& model, double r, double z)
-{
-    const double base = model.secondaryBottomM + model.secondaryHeightM + model.clearanceM;
-    switch (model.topLoad) {
-    case TopLoadShape::Toroid: {
-        const double tubeRadius = model.tubeDiameterM / 2;
-        return std::hypot(r - model.ringDiameterM / 2, z - (base + tubeRadius)) < tubeRadius;
-    }
-    case TopLoadShape::Sphere:
-        return std::hypot(r, z - (base + model.sphereRadiusM)) < model.sphereRadiusM;
-    case TopLoadShape::None:
-        break;
-    }
-    return false;
-}
-
 std::string gridProblem(double rMaxM, double zMaxM, int columns, int rows)
 {
     if (!(rMaxM > 0 && zMaxM > 0) || !std::isfinite(rMaxM) || !std::isfinite(zMaxM)) return "The drawing has no area";
@@ -154,7 +138,7 @@ void fillGrid(const CoilModel& model, const SecondaryField& field, const Eigen::
         const double z = map.zMaxM * row / (map.rows - 1);
         for (int column = 0; column < map.columns; ++column) {
             const double r = map.rMaxM * column / (map.columns - 1);
-            if (insideTopLoad(model, r, z)) continue;
+            if (distanceToTopLoadM(model, r, z) < 0) continue;
             double sum = 0;
             for (const Image& image : all) sum += tree.potential(r, z, image);
             map.potential[static_cast<std::size_t>(row) * static_cast<std::size_t>(map.columns) +

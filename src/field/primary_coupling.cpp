@@ -2,21 +2,42 @@
 
 #include "field/constants.h"
 #include "field/elliptic.h"
+#include "field/secondary_field.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <limits>
+#include <numbers>
 
 namespace qv::field {
 
 double maxwellMutualH(double radius1M, double radius2M, double gapM)
 {
     // M = mu0 sqrt(r1 r2) [ (2/k - k) K(k) - (2/k) E(k) ], k^2 = 4 r1 r2 / ((r1 + r2)^2 + g^2).
+    // For far or small rings the bracket is a small difference of large terms: there
+    // (2 - m) K - 2 E = (pi/2) sum over n >= 2 of c_n m^n, c_n = a_n 4n / (2n - 1) - a_(n-1),
+    // a_n = ((2n)! / (2^2n n!^2))^2 the coefficients of K's series, keeps every digit and M >= 0.
+    constexpr double kSeriesBelow = 0.01; // m: the closed form loses 1e-11 here, the series ten terms
+    constexpr int kSeriesTerms = 12;
     const double sum = radius1M + radius2M;
     const double m = 4 * radius1M * radius2M / (sum * sum + gapM * gapM);
     const double k = std::sqrt(m);
+    const double scale = kMu0 * std::sqrt(radius1M * radius2M);
+    if (m < kSeriesBelow) {
+        double previousA = 0.25; // a_1
+        double mPower = m * m;
+        double series = 0;
+        for (int n = 2; n < 2 + kSeriesTerms; ++n) {
+            const double a = previousA * std::pow((2.0 * n - 1) / (2.0 * n), 2);
+            series += (a * 4 * n / (2 * n - 1) - previousA) * mPower;
+            previousA = a;
+            mPower *= m;
+        }
+        // The bracket is (1/k) times that: m^2 / k stays finite (and 0) as k -> 0.
+        return scale * std::numbers::pi / 2 * series / std::max(k, std::numeric_limits<double>::min());
+    }
     const CompleteElliptic ke = completeElliptic(m);
-    return kMu0 * std::sqrt(radius1M * radius2M) * ((2 / k - k) * ke.k - (2 / k) * ke.e);
+    return scale * ((2 / k - k) * ke.k - (2 / k) * ke.e);
 }
 
 double ringSelfInductanceH(double radiusM, double wireRadiusM)
@@ -41,6 +62,16 @@ std::vector<Ring> primaryRings(const CoilModel& model)
     }
     rings.back().weight = model.primaryTurns - (count - 1);
     return rings;
+}
+
+double primaryInductanceH(const CoilModel& model)
+{
+    // Lp does not depend on where the primary stands; its turns taken from the floor keep the small
+    // differences of their heights when the typed height is huge.
+    CoilModel atFloor = model;
+    atFloor.secondaryBottomM = 0;
+    atFloor.primaryHeightM = 0;
+    return primaryInductanceH(primaryRings(atFloor), model.primaryWireDiameterM);
 }
 
 double primaryInductanceH(const std::vector<Ring>& rings, double wireDiameterM)
@@ -120,6 +151,8 @@ std::optional<std::string> primaryPlacementProblem(const CoilModel& model)
         if (distanceToWinding(here, next, bottom, top) < wireRadius)
             return "A primary turn crosses the secondary winding";
         if (here.z < wireRadius) return "A primary turn lies below the floor";
+        if (model.ceilingM && here.z + wireRadius > *model.ceilingM) return "A primary turn lies above the ceiling";
+        if (distanceToTopLoadM(model, here.r, here.z) < wireRadius) return "A primary turn lies inside the top load";
     }
     return std::nullopt;
 }
@@ -127,62 +160,7 @@ std::optional<std::string> primaryPlacementProblem(const CoilModel& model)
 double couplingCoefficient(const CoilModel& model, double secondaryInductanceH)
 {
     const std::vector<Ring> rings = primaryRings(model);
-    const double lp = primaryInductanceH(rings, model.primaryWireDiameterM);
-    return primarySecondaryMutualH(rings, model) / std::sqrt(lp * secondaryInductanceH);
-}
-
-HeightSearch primaryHeightForTargetK(const CoilModel& model, double secondaryInductanceH)
-{
-    // Scan the winding's length for the first step where k reaches the target, then close in on it by
-    // regula falsi (the Illinois variant: the side that stays has its excess halved). k rises as the
-    // primary climbs towards the winding's middle; the lowest height is the one a builder sets.
-    constexpr int kScanSteps = 8;
-    constexpr int kMaxRefinements = 60;
-    constexpr double kHeightTolerance = 1e-6; // of the winding's length: a micron on a metre-long coil
-    const double target = model.targetK;
-    if (!(target > 0 && target < 1)) return {std::nullopt, "The target k must lie between 0 and 1"};
-    CoilModel placed = model;
-    placed.primaryHeightM = 0;
-    if (auto problem = primaryPlacementProblem(placed)) return {std::nullopt, *problem};
-    const double lp = primaryInductanceH(primaryRings(placed), model.primaryWireDiameterM);
-    const auto excess = [&](double heightM) {
-        placed.primaryHeightM = heightM;
-        return primarySecondaryMutualH(primaryRings(placed), placed) / std::sqrt(lp * secondaryInductanceH) - target;
-    };
-    char text[160];
-    double below = 0;
-    double excessBelow = excess(0);
-    if (excessBelow > 0) {
-        std::snprintf(text, sizeof text, "At the winding's bottom the primary already couples k = %.3f", excessBelow + target);
-        return {std::nullopt, text};
-    }
-    double highest = excessBelow;
-    for (int step = 1; step <= kScanSteps; ++step) {
-        double above = model.secondaryHeightM * step / kScanSteps;
-        double excessAbove = excess(above);
-        highest = std::max(highest, excessAbove);
-        if (excessAbove >= 0) {
-            for (int i = 0; i < kMaxRefinements && above - below > kHeightTolerance * model.secondaryHeightM; ++i) {
-                const double guess = below - excessBelow * (above - below) / (excessAbove - excessBelow);
-                const double excessGuess = excess(guess);
-                if (excessGuess >= 0) {
-                    above = guess;
-                    excessAbove = excessGuess;
-                    excessBelow /= 2;
-                } else {
-                    below = guess;
-                    excessBelow = excessGuess;
-                    excessAbove /= 2;
-                }
-            }
-            return {(below + above) / 2, ""};
-        }
-        below = above;
-        excessBelow = excessAbove;
-    }
-    std::snprintf(text, sizeof text, "No primary height within the winding's length reaches k = %.3f (at most %.3f)",
-                  target, highest + target);
-    return {std::nullopt, text};
+    return primarySecondaryMutualH(rings, model) / std::sqrt(primaryInductanceH(model) * secondaryInductanceH);
 }
 
 } // namespace qv::field

@@ -23,19 +23,23 @@ double ringSelfInductanceH(double radiusM, double wireRadiusM);
 
 // Lp (H) of the rings, each of round wire of the given diameter.
 double primaryInductanceH(const std::vector<Ring>& rings, double wireDiameterM);
+// Lp (H) of the model's primary, wherever it stands.
+double primaryInductanceH(const CoilModel& model);
 
 // Mutual inductance (H) of the rings with the model's secondary sheet.
 double primarySecondaryMutualH(const std::vector<Ring>& rings, const CoilModel& model);
 
-// Why the primary's turns cannot be coupled to the secondary as placed (a turn crossing the
-// winding, or below the floor), or nothing when they can.
+// Why the primary's turns cannot stand as placed (a turn crossing the winding, below the floor,
+// above the ceiling or inside the top load), or nothing when they can.
 std::optional<std::string> primaryPlacementProblem(const CoilModel& model);
 
 // k = M / sqrt(Lp Ls) of the model's primary as placed.
 double couplingCoefficient(const CoilModel& model, double secondaryInductanceH);
 
-// The lowest primary height (m, above the winding's bottom) within the winding's length at which k
-// reaches the model's target, or the reason there is none.
+// The primary height (m above the winding's bottom; negative: the secondary raised above the primary)
+// at which k reaches the model's target, searched over every height the primary can stand at from
+// the floor to the winding's top; of several, the one nearest the model's own height. Or the reason
+// there is none.
 struct HeightSearch {
     std::optional<double> heightM;
     std::string reason;

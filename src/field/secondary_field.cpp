@@ -2,20 +2,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace qv::field {
 namespace {
 
+// Where the floor, the ceiling and the winding come nearest the toroid's tube.
+std::vector<Approach> tubeApproaches(const CoilModel& model)
+{
+    const double tubeRadius = model.tubeDiameterM / 2;
+    const double ringRadius = model.ringDiameterM / 2;
+    const double windingTop = model.secondaryBottomM + model.secondaryHeightM;
+    const double centreHeight = topLoadCentreM(model);
+    std::vector<Approach> approaches{{-std::numbers::pi / 2, centreHeight - tubeRadius}};
+    if (model.ceilingM) approaches.push_back({std::numbers::pi / 2, *model.ceilingM - centreHeight - tubeRadius});
+    // The winding's nearest point to the tube's centre, on the sheet from its bottom to its top.
+    const double dr = model.secondaryRadiusM - ringRadius;
+    const double dz = std::clamp(centreHeight, model.secondaryBottomM, windingTop) - centreHeight;
+    approaches.push_back({std::atan2(dz, dr), std::hypot(dr, dz) - tubeRadius});
+    return approaches;
+}
+
 std::vector<Panel> topLoadPanels(const CoilModel& model, const Discretisation& cuts)
 {
-    const double base = model.secondaryBottomM + model.secondaryHeightM + model.clearanceM;
     switch (model.topLoad) {
-    case TopLoadShape::Toroid: {
-        const double tubeRadius = model.tubeDiameterM / 2;
-        return torusPanels(model.ringDiameterM / 2, tubeRadius, base + tubeRadius, cuts.torusPanels);
-    }
+    case TopLoadShape::Toroid:
+        return torusPanels(model.ringDiameterM / 2, model.tubeDiameterM / 2, topLoadCentreM(model), cuts.torusPanels,
+                           tubeApproaches(model));
     case TopLoadShape::Sphere:
-        return spherePanels(model.sphereRadiusM, base + model.sphereRadiusM, cuts.spherePanels);
+        return spherePanels(model.sphereRadiusM, topLoadCentreM(model), cuts.spherePanels);
     case TopLoadShape::None:
         break;
     }
@@ -43,8 +58,28 @@ Eigen::MatrixXd nodeWeights(const std::vector<Panel>& panels, Eigen::Index windi
 
 } // namespace
 
+double topLoadCentreM(const CoilModel& model)
+{
+    const double lowestM = model.secondaryBottomM + model.secondaryHeightM + model.clearanceM;
+    return lowestM + (model.topLoad == TopLoadShape::Sphere ? model.sphereRadiusM : model.tubeDiameterM / 2);
+}
+
+double distanceToTopLoadM(const CoilModel& model, double r, double z)
+{
+    switch (model.topLoad) {
+    case TopLoadShape::Toroid:
+        return std::hypot(r - model.ringDiameterM / 2, z - topLoadCentreM(model)) - model.tubeDiameterM / 2;
+    case TopLoadShape::Sphere:
+        return std::hypot(r, z - topLoadCentreM(model)) - model.sphereRadiusM;
+    case TopLoadShape::None:
+        break;
+    }
+    return INFINITY;
+}
+
 SecondaryField::SecondaryField(const CoilModel& model, const Discretisation& cuts, bool withTopLoad)
-    : panels_(windingPanels(model.secondaryRadiusM, model.secondaryBottomM, model.secondaryHeightM, cuts.windingPanels)),
+    : panels_(windingPanels(model.secondaryRadiusM, model.secondaryBottomM, model.secondaryHeightM, cuts.windingPanels,
+                            model.ceilingM.value_or(INFINITY) - model.secondaryBottomM - model.secondaryHeightM)),
       windingPanels_(static_cast<Eigen::Index>(panels_.size())), ground_{true, model.ceilingM}
 {
     if (withTopLoad) {

@@ -12,6 +12,11 @@
 
 namespace qv::field {
 
+// The height (m) of the top load's centre: the toroid's tube centre circle or the sphere's centre.
+double topLoadCentreM(const CoilModel& model);
+// The distance (m) from (r, z) to the top load's surface, negative inside; infinite without one.
+double distanceToTopLoadM(const CoilModel& model, double r, double z);
+
 class SecondaryField {
 public:
     // withTopLoad: the model's top load (if any) joins the surfaces.

@@ -99,6 +99,12 @@ std::vector<std::string> coilAsItStandsLines(const Calculator& calc)
     lines.emplace_back("Classic: the sheets' formulas, the top load's capacitance as if it stood alone in space.");
     lines.emplace_back("As it stands: a field solution of the coil with its top load, the floor and the ceiling in");
     lines.emplace_back("place (see Help, Coil Analysis).");
+    // With the copy box off the two columns' top loads can differ; the reader is told which is which.
+    if (topLoadPlacement(calc.form) != TopLoadPlacement::None && !calc.form.checked(OptionId::NoCap)) {
+        lines.push_back("The classic top load is the " + formatField(calc.design.topLoadPf, "%1.2f") +
+                        " pF on the Secondary Coil sheet;");
+        lines.emplace_back("the field solution solves the Topload C sheet's shape.");
+    }
     if (!analysis.ok()) lines.push_back("The field solution has no value: " + analysis.status);
     return lines;
 }

@@ -15,10 +15,14 @@ constexpr double kMicroPerUnit = 1e6;
 constexpr int kScanSteps = 256;
 constexpr int kBisections = 60;
 
+// Three figures, so a few hundredths of a microhenry needed by a large capacitor do not read as 0;
+// whole microhenries from 100 up.
 std::string microhenries(double henries)
 {
+    constexpr double kWholeFrom = 100;
+    const double microhenries = henries * kMicroPerUnit;
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f uH", henries * kMicroPerUnit);
+    std::snprintf(text, sizeof text, microhenries < kWholeFrom ? "%.3g uH" : "%.0f uH", microhenries);
     return text;
 }
 

@@ -72,11 +72,35 @@ TEST(BatchAnalysis, GeometryMovesTheFiguresTheWayThePhysicsSays)
     EXPECT_GT(analysis({"--geometry", "clearance=6"}).value("ctop_pf"), open.value("ctop_pf"));
 }
 
-TEST(BatchAnalysis, ATargetKNoHeightReachesPrintsNone)
+TEST(BatchAnalysis, AFigureWithoutAValuePrintsNoneAndItsReason)
 {
-    const Printed p = analysis({"--geometry", "targetk=0.9"});
-    EXPECT_EQ(p.text.at("primary_for_targetk_in"), "none");
-    EXPECT_EQ(p.text.at("status"), "ok") << "the other figures still stand";
+    // A third column only for figures without a value: the reason, never empty, never a
+    // non-number's spelling.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--geometry", "targetk=0.9"},
+                                                 std::vector<std::string>{"--set", "PREdit4=1e-300"}}) {
+        const Printed p = analysis(args);
+        EXPECT_EQ(p.names, kFigureNames);
+        for (const auto& [name, text] : p.text) {
+            if (text.rfind("none", 0) != 0) {
+                EXPECT_EQ(text.find('\t'), std::string::npos) << name << " = " << text;
+                continue;
+            }
+            ASSERT_GT(text.size(), 6U) << name;
+            EXPECT_EQ(text.substr(0, 5), "none\t") << name;
+            for (const char* bad : {"inf", "nan"}) EXPECT_EQ(text.find(bad), std::string::npos) << name << ": " << text;
+        }
+        EXPECT_EQ(p.text.at("status"), "ok") << "the other figures still stand";
+    }
+    EXPECT_EQ(analysis({"--geometry", "targetk=0.9"}).text.at("primary_for_targetk_in").rfind("none\tNo primary height", 0), 0U);
+}
+
+TEST(BatchAnalysis, TheTargetKSearchFindsAHeightTheBuildersFlatPrimaryAllows)
+{
+    // A flat primary 5 in up on a coil 0.1 in off the floor: k is 0.140 at 1.8 in and 0.177 at 5 in,
+    // so the start design's target 0.15 lies between (at height 0 the primary's wire is in the floor).
+    const Printed p = analysis({"--click", "FlatPrimary", "--geometry", "base=0.1", "--geometry", "primary=5"});
+    EXPECT_GT(p.value("primary_for_targetk_in"), 1.8);
+    EXPECT_LT(p.value("primary_for_targetk_in"), 5);
 }
 
 TEST(BatchAnalysis, BadGeometryIsAUsageErrorOrAMessageThatKeepsTheLastValue)

@@ -18,7 +18,7 @@ TEST(SurroundingsInputs, TextAndOwnRulesAreCheckedBeforeAnythingIsStored)
     const Case cases[] = {
         {"base", "12.5", true},   {"base", "0", true},         {"base", "-1", false},
         {"base", "abc", false},   {"base", "12 ", false},      {"clearance", "-0.01", false},
-        {"primary", "-2", false}, {"streamer", "1e1", true},   {"ceiling", "0", true},
+        {"primary", "-2", true},  {"primary", "-10.5", false}, {"streamer", "1e1", true},   {"ceiling", "0", true},
         {"ceiling", "-5", false}, {"targetk", "0.2", true},    {"targetk", "0", false},
         {"targetk", "1", false},  {"targetk", "-0.1", false},
     };
@@ -58,6 +58,20 @@ TEST(SurroundingsInputs, TheCeilingMustClearTheTopLoadsTop)
     EXPECT_NE(raised.message.find("67.00"), std::string::npos) << raised.message;
     EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Sphere, input("clearance"), "1").taken);
     EXPECT_EQ(d.surroundings.baseHeightInches, 10);
+}
+
+TEST(SurroundingsInputs, ARaisedSecondaryKeepsThePrimaryOnOrAboveTheFloor)
+{
+    // The winding's bottom 10 in up: the primary may sit down to 10 in below it, on the floor; the
+    // message says how low. Lowering the coil under a primary set below it is refused the same way.
+    Design d;
+    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10").taken);
+    const SurroundingsEntry below = enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10.01");
+    EXPECT_FALSE(below.taken);
+    EXPECT_NE(below.message.find("at or above the floor"), std::string::npos) << below.message;
+    EXPECT_NE(below.message.find("-10.00 in"), std::string::npos) << below.message;
+    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Toroid, input("base"), "9").taken);
+    EXPECT_EQ(d.surroundings.primaryHeightInches, -10);
 }
 
 TEST(SurroundingsInputs, EveryInputHasAUniqueNameAndAFileLabelThatFitsTheList)

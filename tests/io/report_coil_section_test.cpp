@@ -1,5 +1,6 @@
 // The report's section "The Coil As It Stands": after the specified lines, unchanged, every Coil
 // Analysis figure beside its classic figure with its unit, and a reason where a figure has none.
+#include "calc/stages.h"
 #include "core/surroundings_inputs.h"
 #include "io/analysis_model.h"
 #include "io/coil_figure_rows.h"
@@ -61,6 +62,14 @@ TEST(ReportCoilSection, AFigureWithoutAValueShowsWhy)
     const std::string& reason = analysis.primaryHeightForTargetKInches.reason;
     ASSERT_FALSE(reason.empty());
     EXPECT_TRUE(holds(lineOf(coilAsItStandsLines(s.calc), "Primary height for the target k"), reason));
+}
+
+TEST(ReportCoilSection, ATypedTopLoadIsNamedAsTheClassicColumns)
+{
+    Session s;
+    clickOption(s.calc, OptionId::NoCap); // the copy box off, 25 pF typed on the Secondary Coil sheet
+    s.calc.design.topLoadPf = 25;
+    EXPECT_TRUE(holds(lineOf(coilAsItStandsLines(s.calc), "The classic top load"), "25.00 pF on the Secondary Coil"));
 }
 
 } // namespace

@@ -4,12 +4,6 @@
 #include <utility>
 
 namespace qv {
-namespace {
-
-// The loaded mode's potential, the top load at 1, in tenths.
-constexpr double kEquipotentialLevels[] = {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
-
-} // namespace
 
 AnalysisSolution solve(const AnalysisRequest& request)
 {
@@ -48,11 +42,11 @@ AnalysisWorker::~AnalysisWorker()
     thread_.join();
 }
 
-void AnalysisWorker::request(AnalysisRequest next)
+void AnalysisWorker::request(const AnalysisRequest& next)
 {
     {
         const std::lock_guard lock(mutex_);
-        pending_ = std::move(next);
+        pending_ = next;
     }
     wake_.notify_one();
 }
@@ -65,7 +59,7 @@ void AnalysisWorker::run()
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
             if (stopping_) return;
-            job = std::move(*pending_);
+            job = *pending_;
             pending_.reset();
         }
         deliver_(solve(job));

@@ -6,6 +6,7 @@
 #include "field/coil_field.h"
 #include "ui/analysis/equipotentials.h"
 
+#include <array>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,10 @@
 #include <vector>
 
 namespace qv {
+
+// The drawn equipotentials, as fractions of the top load's voltage: one near the floor, where the
+// field is weak, then every tenth.
+inline constexpr std::array<double, 10> kEquipotentialLevels{0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
 
 struct AnalysisRequest {
     std::uint64_t generation = 0;
@@ -51,7 +56,7 @@ public:
     AnalysisWorker(const AnalysisWorker&) = delete;
     AnalysisWorker& operator=(const AnalysisWorker&) = delete;
 
-    void request(AnalysisRequest next);
+    void request(const AnalysisRequest& next);
 
 private:
     void run();

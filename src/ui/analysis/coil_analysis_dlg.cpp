@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -21,38 +23,57 @@ namespace {
 
 constexpr int kFollowIntervalMs = 50; // the main window's pass
 constexpr double kViewRadiusMargin = 1.25;
-constexpr double kViewHeightMargin = 1.2;
-constexpr double kViewCeilingMargin = 1.04;
-constexpr int kPotentialColumns = 40;
-constexpr int kMaxPotentialRows = 160;
-constexpr int kMinPotentialRows = 20;
+constexpr double kTopLoadRadiiSideways = 2; // the field round the top load shows out to twice its radius
+constexpr double kViewHeightMargin = 1.3;
+constexpr double kMaxAreaAspect = 4;  // a drawing taller than this keeps white paper above
+// A drawing whose shape changed by less than this keeps its solution: the table settling after the
+// first figures, or a small drag of the window's edge, costs no new one.
+constexpr double kAspectTolerance = 0.15;
+// The grid's points: square cells as fine as the drawing's 50 ms allows under a ceiling, whose
+// images cost the most (see the analysis window benchmark).
+constexpr double kPotentialPoints = 8000;
+constexpr int kMinPotentialSide = 20;
+constexpr int kMaxPotentialSide = 400;
 constexpr int kInputWidthChars = 9;
+constexpr int kFrameAllowancePixels = 40; // a title bar and borders, before the window is first shown
+constexpr int kFewLinesOfFigures = 8;
+
+int gridSide(double points) { return std::clamp(static_cast<int>(std::lround(points)), kMinPotentialSide, kMaxPotentialSide); }
 
 } // namespace
 
-// The half-plane the drawing shows: the widest part with room round it, from the floor to the
-// ceiling or a little above the top load.
-AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation)
+// The half-plane the drawing shows: sideways past the primary and to twice the top load's outer
+// radius, from the floor to the ceiling or well above the coil's top; then higher, or under a
+// ceiling wider, until it fills a drawing area of that height over width, so a tall window shows
+// more of the field rather than white paper.
+AnalysisRequest analysisRequest(const field::CoilModel& m, std::uint64_t generation, double areaAspect)
 {
     double widestM = std::max(m.secondaryRadiusM, m.primaryWireDiameterM);
     for (const field::Ring& ring : field::primaryRings(m)) widestM = std::max(widestM, ring.radiusM + m.primaryWireDiameterM);
+    double topLoadRadiusM = 0;
     double topM = m.secondaryBottomM + m.secondaryHeightM;
     if (m.topLoad == field::TopLoadShape::Toroid) {
-        widestM = std::max(widestM, (m.ringDiameterM + m.tubeDiameterM) / 2);
+        topLoadRadiusM = (m.ringDiameterM + m.tubeDiameterM) / 2;
         topM += m.clearanceM + m.tubeDiameterM;
     } else if (m.topLoad == field::TopLoadShape::Sphere) {
-        widestM = std::max(widestM, m.sphereRadiusM);
+        topLoadRadiusM = m.sphereRadiusM;
         topM += m.clearanceM + 2 * m.sphereRadiusM;
     }
     AnalysisRequest request;
     request.generation = generation;
     request.model = m;
-    request.viewRadiusM = widestM * kViewRadiusMargin;
-    request.viewHeightM = m.ceilingM ? *m.ceilingM * kViewCeilingMargin : topM * kViewHeightMargin;
-    request.columns = kPotentialColumns;
-    const double cellM = request.viewRadiusM / (kPotentialColumns - 1);
-    const double rows = cellM > 0 ? request.viewHeightM / cellM + 1 : kMinPotentialRows;
-    request.rows = std::clamp(static_cast<int>(rows), kMinPotentialRows, kMaxPotentialRows);
+    request.viewRadiusM = std::max(widestM * kViewRadiusMargin, topLoadRadiusM * kTopLoadRadiiSideways);
+    request.viewHeightM = m.ceilingM ? *m.ceilingM : topM * kViewHeightMargin;
+    if (areaAspect > 0 && std::isfinite(areaAspect)) {
+        const double fillHeightM = 2 * request.viewRadiusM * std::min(areaAspect, kMaxAreaAspect);
+        if (m.ceilingM) request.viewRadiusM = std::max(request.viewRadiusM, request.viewHeightM / fillHeightM * request.viewRadiusM);
+        else request.viewHeightM = std::max(request.viewHeightM, fillHeightM);
+    }
+    // Square cells: columns / rows = radius / height, columns x rows = the point budget.
+    const double aspect = request.viewHeightM > 0 ? request.viewRadiusM / request.viewHeightM : 1;
+    const double columns = std::isfinite(aspect) && aspect > 0 ? std::sqrt(kPotentialPoints * aspect) : kMinPotentialSide;
+    request.columns = gridSide(columns);
+    request.rows = gridSide(kPotentialPoints / request.columns);
     return request;
 }
 
@@ -71,13 +92,14 @@ TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
     status_->setWordWrap(true);
     drawing_ = new CrossSectionView(this);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildInputs());
-    left->addWidget(figures_, 1);
-    left->addWidget(status_);
+    column_ = new QVBoxLayout;
+    column_->addWidget(buildInputs());
+    column_->addWidget(figures_, 1);
+    column_->addWidget(status_);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addWidget(drawing_, 2);
+    // The table keeps its own width; the drawing takes what the window has beyond it.
+    layout->addLayout(column_, 0);
+    layout->addWidget(drawing_, 1);
 
     followTimer_.setInterval(kFollowIntervalMs);
     connect(&followTimer_, &QTimer::timeout, this, &TCoilAnalysisDlg::follow);
@@ -118,6 +140,12 @@ QWidget* TCoilAnalysisDlg::buildInputs()
 
 void TCoilAnalysisDlg::showAnalysis()
 {
+    if (!isVisible()) {
+        // The table sized before the window shows, so the drawing's first solution is asked for
+        // at the shape the drawing keeps.
+        showFigures();
+        layout()->activate();
+    }
     show();
     raise();
     activateWindow();
@@ -140,9 +168,12 @@ void TCoilAnalysisDlg::follow()
 {
     syncInputs();
     const field::CoilModel model = currentCoilModel(calc_);
-    if (!requestedModel_ || *requestedModel_ != model) {
+    const double aspect = drawing_->areaAspect();
+    const bool reshaped = std::abs(aspect - requestedAspect_) > kAspectTolerance * requestedAspect_;
+    if (!requestedModel_ || *requestedModel_ != model || reshaped) {
         requestedModel_ = model;
-        worker_->request(analysisRequest(model, ++requested_));
+        requestedAspect_ = aspect;
+        worker_->request(analysisRequest(model, ++requested_, aspect));
         status_->setText(tr("Solving the field..."));
     }
     showFigures();
@@ -194,10 +225,7 @@ void TCoilAnalysisDlg::showSolution(const std::shared_ptr<const AnalysisSolution
 void TCoilAnalysisDlg::showFigures()
 {
     const ClassicFigures classic = classicFigures(calc_);
-    // A figure that is not a number stays "unchanged" from pass to pass.
-    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
-    const bool sameClassic = shownClassic_ && std::equal(classic.begin(), classic.end(), shownClassic_->begin(), same);
-    if (sameClassic && tableGeneration_ == shown_) return;
+    if (shownClassic_ && sameFigures(classic, *shownClassic_) && tableGeneration_ == shown_) return;
     shownClassic_ = classic;
     tableGeneration_ = shown_;
     const QString html = figuresHtml(classic, solution_ ? &solution_->analysis : nullptr);
@@ -207,8 +235,11 @@ void TCoilAnalysisDlg::showFigures()
     fitFiguresToTable();
 }
 
-// The whole table shows without scrolling: the browser grows to the table's width (its cells do
-// not wrap) and to the height of the text laid out at that width. A long reason can widen it.
+// The table always shows whole: the browser is as wide as the table (its cells do not wrap) with
+// room for a scroll bar, and as tall as the table and the notes below it laid out at that width.
+// The notes wrap, so a long reason makes the window taller, never wider, and no taller than the
+// screen: beyond that the notes scroll. The minimum is set afresh each time, so it shrinks back
+// when a note goes.
 void TCoilAnalysisDlg::fitFiguresToTable()
 {
     QTextDocument measured;
@@ -219,9 +250,22 @@ void TCoilAnalysisDlg::fitFiguresToTable()
     const double tableWidth = measured.idealWidth();
     measured.setTextWidth(tableWidth);
     const int frame = 2 * figures_->frameWidth();
-    const QSize wanted(static_cast<int>(std::ceil(tableWidth)) + frame, static_cast<int>(std::ceil(measured.size().height())) + frame);
-    const QSize now = figures_->minimumSize();
-    if (wanted.width() > now.width() || wanted.height() > now.height()) figures_->setMinimumSize(now.expandedTo(wanted));
+    const int scrollBar = figures_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, figures_);
+    const int wantedHeight = static_cast<int>(std::ceil(measured.size().height())) + frame;
+    figures_->setMinimumSize(static_cast<int>(std::ceil(tableWidth)) + frame + scrollBar,
+                             std::min(wantedHeight, figuresHeightRoom()));
+}
+
+// The height the screen leaves the table once the inputs, the status line, the margins and the
+// window's frame have theirs; never less than a few lines, so a tiny screen still shows some.
+int TCoilAnalysisDlg::figuresHeightRoom() const
+{
+    const int frameHeight = std::max(frameGeometry().height() - height(), kFrameAllowancePixels);
+    const QMargins margins = layout()->contentsMargins();
+    const int figuresNow = std::max(figures_->minimumHeight(), figures_->minimumSizeHint().height());
+    const int others = column_->minimumSize().height() - figuresNow + margins.top() + margins.bottom();
+    const int room = screen()->availableGeometry().height() - frameHeight - others;
+    return std::max(room, kFewLinesOfFigures * fontMetrics().lineSpacing());
 }
 
 QString TCoilAnalysisDlg::figuresText() const { return figures_->toPlainText(); }

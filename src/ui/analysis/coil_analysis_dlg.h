@@ -20,6 +20,7 @@
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
+class QVBoxLayout;
 
 namespace qv {
 
@@ -28,8 +29,9 @@ class CrossSectionView;
 
 inline constexpr const char* kCoilAnalysisCaption = "Coil Analysis";
 
-// The solution the window asks for: the figures and the potential over the drawing's view.
-AnalysisRequest analysisRequest(const field::CoilModel& model, std::uint64_t generation);
+// The solution the window asks for: the figures and the potential over the drawing's view, which
+// fills a drawing area of areaAspect = height / width (0: the coil's own proportions).
+AnalysisRequest analysisRequest(const field::CoilModel& model, std::uint64_t generation, double areaAspect = 0);
 
 class TCoilAnalysisDlg : public QWidget {
     Q_OBJECT
@@ -60,10 +62,12 @@ private:
     void showSolution(const std::shared_ptr<const AnalysisSolution>& solution);
     void showFigures();
     void fitFiguresToTable();
+    int figuresHeightRoom() const;
 
     Calculator& calc_;
     QTimer followTimer_;
     std::array<QLineEdit*, kSurroundingsInputs.size()> edits_{};
+    QVBoxLayout* column_ = nullptr; // the inputs, the figures and the status line
     QTextBrowser* figures_ = nullptr;
     QLabel* status_ = nullptr;
     CrossSectionView* drawing_ = nullptr;
@@ -72,6 +76,7 @@ private:
     std::uint64_t tableGeneration_ = 0;
     std::optional<Surroundings> shownSurroundings_;
     std::optional<field::CoilModel> requestedModel_;
+    double requestedAspect_ = 0;
     std::shared_ptr<const AnalysisSolution> solution_;
     std::uint64_t requested_ = 0;
     std::uint64_t shown_ = 0;

@@ -1,11 +1,13 @@
 #include "ui/tank/tank_figure_cells.h"
 
+#include "core/format.h"
 #include "core/input_rows.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QObject>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,7 @@ constexpr SideBySide kSideBySide[] = {{"tap_turns_asis", "tap_turns_classic", "T
 constexpr int kCaptionColumn = 0;
 constexpr int kClassicColumn = 1;
 constexpr int kValueColumn = 2;
+constexpr Format kTurnsMovedFormat = "%1.2f";
 // Figures read as a table, line under line: the whole window fits a 1366 x 768 screen.
 constexpr int kFigureSpacingPixels = 1;
 
@@ -165,8 +168,12 @@ QString tapSummary(const tank::TankFigures& figures)
     QString text = QObject::tr("Tap the primary %1 from its inner end, %2 of wire along it.")
                        .arg(shown(figures, "tap_turns_asis"), shown(figures, "tap_wire_ft"));
     // Streamers lower the frequency and move the tap out; without them the two taps are one.
-    if (hasValue(figures, "tap_turns_streamer") && shown(figures, "tap_turns_streamer") != shown(figures, "tap_turns_asis"))
-        text += QObject::tr(" With streamers: %1.").arg(shown(figures, "tap_turns_streamer"));
+    const std::optional<double> asItStands = figures.tapTurnsAsIs.value;
+    const std::optional<double> withStreamers = figures.tapTurnsStreamer.value;
+    if (withStreamers && shown(figures, "tap_turns_streamer") != shown(figures, "tap_turns_asis"))
+        text += QObject::tr(" Streamers move it to %1 (%2 turns further out).")
+                    .arg(shown(figures, "tap_turns_streamer"),
+                         QString::fromStdString(formatField(*withStreamers - *asItStands, kTurnsMovedFormat)).trimmed());
     return text;
 }
 

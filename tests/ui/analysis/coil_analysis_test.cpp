@@ -11,7 +11,10 @@
 #include "window_fixture.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextTable>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -53,6 +56,32 @@ private:
     {
         dlg->showAnalysis();
         QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+    }
+    void solveAgain()
+    {
+        page->Main_Loop1();
+        dlg->follow();
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+        QApplication::processEvents(); // the window's layout takes the new minimum
+    }
+    QTextBrowser* figures() { return dlg->findChild<QTextBrowser*>("Figures"); }
+    // The tooltip of a row's as-it-stands figure, as the table's text carries it.
+    QString figureToolTip(const QString& caption)
+    {
+        for (QTextFrame* frame : figures()->document()->rootFrame()->childFrames()) {
+            auto* table = qobject_cast<QTextTable*>(frame);
+            if (!table) continue;
+            for (int row = 0; row < table->rows(); ++row) {
+                QTextCursor name = table->cellAt(row, 0).firstCursorPosition();
+                name.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+                // Cells that never wrap hold no-break spaces.
+                if (name.selectedText().replace(QChar::Nbsp, ' ') != caption) continue;
+                QTextCursor figure = table->cellAt(row, 3).firstCursorPosition();
+                figure.movePosition(QTextCursor::NextCharacter);
+                return figure.charFormat().toolTip();
+            }
+        }
+        return "(no row " + caption + ")";
     }
 
 private slots:
@@ -174,6 +203,54 @@ private slots:
         QVERIFY(shown.contains("no value on the sheets"));
     }
 
+    // A figure without a value, or one the field solution takes from elsewhere than the classic
+    // column, says why in its tooltip and once below the table.
+    void aFigureSaysWhyInItsTooltipAndOnceBelow_data()
+    {
+        QTest::addColumn<bool>("typedTopLoad");
+        QTest::addColumn<double>("targetK");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("unreachable target k") << false << 0.5 << "Primary height for the target k" << "k = 0.500";
+        QTest::newRow("typed top load") << true << 0.15 << "Top-load capacitance"
+                                        << "the 25.00 pF typed on the Secondary Coil sheet";
+    }
+    void aFigureSaysWhyInItsTooltipAndOnceBelow()
+    {
+        QFETCH(bool, typedTopLoad);
+        QFETCH(double, targetK);
+        QFETCH(QString, caption);
+        QFETCH(QString, said);
+        openAndSolve();
+        QVERIFY(!dlg->figuresText().contains(said));
+        calc().form.setChecked(OptionId::NoCap, !typedTopLoad);
+        if (typedTopLoad) calc().design.topLoadPf = 25;
+        calc().design.surroundings.targetK = targetK;
+        solveAgain();
+        QVERIFY2(figureToolTip(caption).contains(said), qPrintable(figureToolTip(caption)));
+        QCOMPARE(dlg->figuresText().count(said), 1);
+        if (typedTopLoad) QVERIFY(dlg->figuresText().contains("25.00")); // the classic column uses it
+    }
+
+    // A long reason wraps below the table: the window keeps its width and stays on the screen, the
+    // as-it-stands column is never cut, and the minimum size comes back once the reason has gone.
+    void aLongReasonWrapsAndGoesWithItsText()
+    {
+        openAndSolve();
+        const QSize minimumBefore = dlg->minimumSizeHint();
+        calc().design.surroundings.targetK = 0.5;
+        solveAgain();
+        const QSize screen = dlg->screen()->availableGeometry().size();
+        QVERIFY(dlg->figuresText().contains("k = 0.500"));
+        QCOMPARE(dlg->minimumSizeHint().width(), minimumBefore.width());
+        QVERIFY(dlg->minimumSizeHint().height() <= screen.height());
+        QVERIFY2(figures()->document()->idealWidth() <= figures()->viewport()->width(),
+                 qPrintable(QString("%1 > %2").arg(figures()->document()->idealWidth()).arg(figures()->viewport()->width())));
+        calc().design.surroundings.targetK = 0.15;
+        solveAgain();
+        QCOMPARE(dlg->minimumSizeHint(), minimumBefore);
+    }
+
     void drawsTheCoilToScale()
     {
         dlg->resize(900, 620);
@@ -194,6 +271,60 @@ private slots:
         QVERIFY(drawing->rect().contains(area.toRect()));
     }
 
+    // The field is drawn round the whole top load: sideways to twice its outer radius, from the
+    // floor to above its top or to the ceiling.
+    void theDrawingReachesPastTheTopLoad_data()
+    {
+        QTest::addColumn<bool>("sphere");
+        QTest::addColumn<double>("ceilingInches");
+        QTest::newRow("toroid") << false << 0.0;
+        QTest::newRow("sphere") << true << 0.0;
+        QTest::newRow("toroid under a ceiling") << false << 70.0;
+    }
+    void theDrawingReachesPastTheTopLoad()
+    {
+        QFETCH(bool, sphere);
+        QFETCH(double, ceilingInches);
+        calc().form.setChecked(OptionId::ToroidSelect, !sphere);
+        calc().form.setChecked(OptionId::SphereSelect, sphere);
+        calc().design.surroundings.ceilingHeightInches = ceilingInches;
+        page->Main_Loop1();
+        const field::CoilModel m = currentCoilModel(calc());
+        const AnalysisRequest request = analysisRequest(m, 1);
+        const double outerRadiusM = sphere ? m.sphereRadiusM : (m.ringDiameterM + m.tubeDiameterM) / 2;
+        const double topM = coilTopInches(calc().design, topLoadPlacement(calc().form)) * kMetresPerInch;
+        QVERIFY(request.viewRadiusM >= 2 * outerRadiusM);
+        if (ceilingInches > 0) QCOMPARE(request.viewHeightM, ceilingInches * kMetresPerInch);
+        else QVERIFY(request.viewHeightM > topM);
+        QVERIFY(request.columns * request.rows <= 8000 + request.rows); // the drawing's time
+    }
+
+    // The lines carry their percentage, the winding's voltage its height scale, and the primary's
+    // turns their true wire diameter.
+    void theDrawingIsLabelledAndToScale()
+    {
+        dlg->resize(1000, 700);
+        openAndSolve();
+        const auto* drawing = dlg->findChild<CrossSectionView*>("CrossSection");
+        const double ppm = drawing->pixelsPerMetre();
+        const QRectF area = drawing->drawingArea();
+        const std::vector<DrawnLabel> labels = drawing->lineLabels();
+        QVERIFY(labels.size() >= 5);
+        for (const DrawnLabel& label : labels) {
+            QCOMPARE(label.text, QString("%1 %").arg(std::lround(label.level * 100)));
+            QVERIFY(area.contains(label.rect));
+        }
+        const std::vector<DrawnLabel> ticks = drawing->heightTicks();
+        QVERIFY(ticks.size() >= 3);
+        for (const DrawnLabel& tick : ticks)
+            QVERIFY(std::abs(tick.rect.center().y() - (area.bottom() - tick.text.toDouble() * kMetresPerInch * ppm)) < 0.5);
+        const Design& d = calc().design;
+        const std::vector<QRectF> turns = drawing->primaryTurnRects();
+        QCOMPARE(turns.size(), 2 * static_cast<std::size_t>(std::ceil(d.primaryTurns)));
+        for (const QRectF& turn : turns)
+            QVERIFY(std::abs(turn.width() - std::max(1.0, d.primaryWireDiameterInches * kMetresPerInch * ppm)) < 0.01);
+    }
+
     void theWindowFitsASmallScreen()
     {
         dlg->showAnalysis();
@@ -211,7 +342,7 @@ private slots:
         bool firstEntered = false;
         bool released = false;
         std::vector<std::uint64_t> delivered;
-        AnalysisWorker worker([&](AnalysisSolution solution) {
+        AnalysisWorker worker([&](const AnalysisSolution& solution) {
             std::unique_lock lock(mutex);
             delivered.push_back(solution.generation);
             firstEntered = true;

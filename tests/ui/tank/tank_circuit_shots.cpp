@@ -1,17 +1,14 @@
 // Saves pictures of the Tank Circuit window for a person to look at: the start design building
-// its bank, and the same coil with a capacitor too big for any turn. With a number of seconds
-// after the folder, the windows then stay on the screen that long, for a screen grab.
-// Usage: quorvane_tank_circuit_shots <folder> [seconds]
+// its bank, the same coil making streamers, and with a capacitor too big for any turn.
+// Usage: quorvane_tank_circuit_shots <folder>
 #include "main_page.h"
 #include "ui/tank/tank_circuit_dlg.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -40,8 +37,8 @@ void settle()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: quorvane_tank_circuit_shots <folder> [seconds]\n", stderr);
+    if (argc != 2) {
+        std::fputs("usage: quorvane_tank_circuit_shots <folder>\n", stderr);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -55,16 +52,15 @@ int main(int argc, char* argv[])
     settle();
     bool ok = dlg.grab().save(folder.filePath("tank.png"));
 
+    page.calculator().design.surroundings.streamerLengthInches = 48;
+    dlg.follow();
+    waitForSolution(dlg);
+    settle();
+    ok = dlg.grab().save(folder.filePath("tank_streamers.png")) && ok;
+
     page.calculator().design.tank.capacitorUf = 50;
     dlg.follow();
     settle();
     ok = dlg.grab().save(folder.filePath("tank_no_tap.png")) && ok;
-    page.calculator().design.tank.capacitorUf = 0;
-    dlg.follow();
-    if (argc == 3) {
-        constexpr int kMsPerSecond = 1000;
-        QTimer::singleShot(std::atoi(argv[2]) * kMsPerSecond, &app, &QApplication::quit);
-        QApplication::exec();
-    }
     return ok ? 0 : 1;
 }

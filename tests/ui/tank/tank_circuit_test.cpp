@@ -134,6 +134,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
         QVERIFY(dlg->figureText("tap_turns_asis") != tap);
 
+        // Streamers ring the coil lower: the tap line says where they move it.
+        QVERIFY(!dlg->findChild<QLabel*>("TapSummary")->text().contains("Streamers"));
+        calc().design.surroundings.streamerLengthInches = 48;
+        dlg->follow();
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), kSolutionWaitMs);
+        QVERIFY2(dlg->findChild<QLabel*>("TapSummary")->text().contains("turns further out"),
+                 qPrintable(dlg->findChild<QLabel*>("TapSummary")->text()));
+
         // A design opened meanwhile brings its tank inputs into the fields.
         calc().design.tank.leadLengthInches = 12;
         dlg->follow();
