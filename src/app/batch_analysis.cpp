@@ -3,8 +3,10 @@
 #include "app/batch_assignment.h"
 #include "core/calculator.h"
 #include "core/length_unit.h"
+#include "printed_names.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
+#include "io/analysis_figures.h"
 #include "io/analysis_model.h"
 
 #include <cmath>
@@ -14,31 +16,6 @@
 namespace qv {
 namespace {
 
-
-// The printed names are read by scripts and tests; they never change. A length's name ends in
-// the unit it is printed in. A figure without a value prints "none" and, in a third column, the
-// engine's reason.
-struct PrintedFigure {
-    const char* name;
-    field::Figure field::Analysis::*figure;
-    LengthQuantity quantity = LengthQuantity::None;
-};
-constexpr PrintedFigure kPrintedFigures[] = {
-    {"ls_mh", &field::Analysis::secondaryInductanceMh},
-    {"f0_khz", &field::Analysis::bareFrequencyKhz},
-    {"f0_3_khz", &field::Analysis::bareThreeQuarterKhz},
-    {"f0_5_khz", &field::Analysis::bareFiveQuarterKhz},
-    {"cself_pf", &field::Analysis::selfCapacitancePf},
-    {"f1_khz", &field::Analysis::loadedFrequencyKhz},
-    {"ctop_pf", &field::Analysis::topLoadInPlacePf},
-    {"f1_streamer_khz", &field::Analysis::streamerFrequencyKhz},
-    {"lp_uh", &field::Analysis::primaryInductanceUh},
-    {"m_uh", &field::Analysis::mutualInductanceUh},
-    {"k", &field::Analysis::coupling},
-    {"primary_for_targetk_", &field::Analysis::primaryHeightForTargetKInches, LengthQuantity::LengthInches},
-    {"cp_uf", &field::Analysis::tankCapacitanceUf},
-    {"cp_streamer_uf", &field::Analysis::streamerTankCapacitanceUf},
-};
 
 // Six significant digits, in plain decimal or exponent notation as the value needs.
 constexpr int kPrintedDigits = 6;
@@ -69,10 +46,12 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
 {
     const field::Analysis analysis = field::analyse(currentCoilModel(calc));
     const auto precision = out.precision(kPrintedDigits);
-    for (const auto& [name, figure, quantity] : kPrintedFigures) {
-        const field::Figure& shown = analysis.*figure;
-        out << name << unitCaption(quantity, calc.lengthUnit) << '\t';
-        if (shown.value && std::isfinite(*shown.value)) out << shownValue(*shown.value, quantity, calc.lengthUnit) << '\n';
+    // A figure without a value prints "none" and, in a third column, the engine's reason; a
+    // length's name ends in the unit its value is printed in.
+    for (const AnalysisFigure& row : kAnalysisFigures) {
+        const field::Figure& shown = analysis.*row.figure;
+        out << nameInUnit(row.name, row.quantity, calc.lengthUnit) << '\t';
+        if (shown.value && std::isfinite(*shown.value)) out << shownValue(*shown.value, row.quantity, calc.lengthUnit) << '\n';
         else out << "none\t" << shown.reason << '\n';
     }
     out.precision(precision);
