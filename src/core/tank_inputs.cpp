@@ -16,52 +16,69 @@ std::string bound(double value)
     return text;
 }
 
-std::string withUnit(const std::string& text, const TankInput& input)
+std::string withUnit(const std::string& text, const TankInput& input, LengthUnit unit)
 {
-    return input.unit.empty() ? text : text + " " + std::string(input.unit);
+    const std::string_view shown = tankUnit(input, unit);
+    return shown.empty() ? text : text + " " + std::string(shown);
+}
+
+bool admits(const TankRule& rule, double value)
+{
+    const bool aboveLow = rule.lowExclusive ? value > rule.low : value >= rule.low;
+    return aboveLow && value <= rule.high && (!rule.whole || value == std::floor(value));
+}
+
+std::string takes(const TankInput& input, LengthUnit unit)
+{
+    return invalidData(std::string(input.caption) + " takes " + acceptedValues(input, unit));
 }
 
 } // namespace
 
 const TankInput* tankInputByName(std::string_view name) { return rowNamed(kTankInputs, name); }
 
-std::string acceptedValues(const TankInput& input)
+std::string_view tankUnit(const TankInput& input, LengthUnit unit)
+{
+    return input.quantity == LengthQuantity::None ? input.unit : unitCaption(input.quantity, unit);
+}
+
+std::string acceptedValues(const TankInput& input, LengthUnit unit)
 {
     const TankRule& rule = input.rule;
-    if (rule.whole) return "a whole number from " + bound(rule.low) + " to " + bound(rule.high);
+    const std::string low = bound(shownValue(rule.low, input.quantity, unit));
+    if (rule.whole) return "a whole number from " + low + " to " + bound(rule.high);
     if (std::isinf(rule.high))
-        return rule.lowExclusive ? "a value above " + withUnit(bound(rule.low), input)
-                                 : withUnit(bound(rule.low), input) + " or more";
-    return withUnit(bound(rule.low) + " to " + bound(rule.high), input);
+        return rule.lowExclusive ? "a value above " + withUnit(low, input, unit) : withUnit(low, input, unit) + " or more";
+    return withUnit(low + " to " + bound(shownValue(rule.high, input.quantity, unit)), input, unit);
 }
 
 std::string valueRejection(const TankInput& input, double value)
 {
-    const TankRule& rule = input.rule;
-    const bool aboveLow = rule.lowExclusive ? value > rule.low : value >= rule.low;
-    const bool taken = aboveLow && value <= rule.high && (!rule.whole || value == std::floor(value));
-    if (taken) return {};
-    return invalidData(std::string(input.caption) + " takes " + acceptedValues(input));
+    return admits(input.rule, value) ? std::string() : takes(input, LengthUnit::Inches);
 }
 
-std::string textRejection(const TankInput& input, std::string_view text)
+std::string textRejection(const TankInput& input, std::string_view text, LengthUnit unit)
 {
     const ParseResult parsed = parseNumber(text);
-    if (!parsed.ok) return invalidData(std::string(input.caption) + " needs a number: " + acceptedValues(input));
-    return valueRejection(input, parsed.value);
+    if (!parsed.ok)
+        return invalidData(std::string(input.caption) + " needs a number: " + acceptedValues(input, unit));
+    // The rule is in the stored unit, so it judges the value the input would hold.
+    return admits(input.rule, storedValue(parsed.value, input.quantity, unit)) ? std::string() : takes(input, unit);
 }
 
-InputEntry enterTank(TankInputs& tank, const TankInput& input, std::string_view text)
+InputEntry enterTank(TankInputs& tank, const TankInput& input, std::string_view text, LengthUnit unit)
 {
-    if (std::string why = textRejection(input, text); !why.empty())
-        return {false, why + "; " + withUnit(tankText(tank, input), input) + " kept"};
-    tank.*input.value = parseNumber(text).value;
+    if (std::string why = textRejection(input, text, unit); !why.empty())
+        return {false, why + "; " + withUnit(tankText(tank, input, unit), input, unit) + " kept"};
+    tank.*input.value = storedValue(parseNumber(text).value, input.quantity, unit);
     return {true, {}};
 }
 
-std::string tankText(const TankInputs& tank, const TankInput& input)
+std::string tankText(const TankInputs& tank, const TankInput& input, LengthUnit unit)
 {
-    std::string text = formatField(tank.*input.value, input.format);
+    const bool metric = unit != LengthUnit::Inches && input.quantity != LengthQuantity::None;
+    std::string text = formatField(shownValue(tank.*input.value, input.quantity, unit),
+                                   metric ? input.metricFormat : input.format);
     text.erase(0, text.find_first_not_of(' '));
     return text;
 }

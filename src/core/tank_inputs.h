@@ -7,6 +7,7 @@
 #include "core/design.h"
 #include "core/format.h"
 #include "core/input_rows.h"
+#include "core/length_unit.h"
 
 #include <array>
 #include <limits>
@@ -35,15 +36,17 @@ struct TankInput {
     double TankInputs::*value;
     TankRule rule;
     Format format;
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
+    Format metricFormat = format;                   // a length in millimetres, no coarser than in inches
 };
 
 inline constexpr std::array<TankInput, 13> kTankInputs{{
     {"cap_uf", "Tank capacitor you have (0: build the bank)", "uF", "Tank Capacitor On Hand (UF) 0 = Build The Bank",
      &TankInputs::capacitorUf, kZeroOrMore, "%6.4f"},
     {"lead_in", "Both primary leads together", "in", "Primary Leads Total Length (IN)", &TankInputs::leadLengthInches,
-     kZeroOrMore, "%4.1f"},
+     kZeroOrMore, "%4.1f", LengthQuantity::LengthInches, "%5.1f"},
     {"lead_dia_in", "Lead wire diameter", "in", "Primary Lead Wire Diameter (IN)", &TankInputs::leadDiameterInches,
-     kAboveZero, "%4.3f"},
+     kAboveZero, "%4.3f", LengthQuantity::LengthInches, "%5.2f"},
     {"ltr", "Tank size over resonant size (LTR)", "", "Tank Size Over Transformer Resonant Size (LTR)",
      &TankInputs::tankToResonantRatio, tankRange(0.2, 5), "%4.2f"},
     {"part_uf", "One capacitor of the bank", "uF", "Bank Capacitor Capacitance (UF)", &TankInputs::partUf, kAboveZero,
@@ -81,20 +84,25 @@ inline constexpr std::array<TankRatioChoice, 3> kTankRatioChoices{{
 // The input of that command-line name, or nullptr.
 const TankInput* tankInputByName(std::string_view name);
 
+// The unit the input is shown and typed in: its own, or for a length the calculator's.
+std::string_view tankUnit(const TankInput& input, LengthUnit unit);
+
 // What the input takes, in words with its unit ("0.2 to 5", "above 0 in", "a whole number from 1
-// to 10").
-std::string acceptedValues(const TankInput& input);
+// to 10"); a length's bound in the unit.
+std::string acceptedValues(const TankInput& input, LengthUnit unit);
 
-// Why a value cannot be taken, naming the input and what it takes, or empty.
+// Why a stored value (a length in inches) cannot be taken, naming the input and what it takes,
+// or empty.
 std::string valueRejection(const TankInput& input, double value);
-// Why a typed text cannot be taken (not a number, or outside what the input takes), or empty.
-std::string textRejection(const TankInput& input, std::string_view text);
+// Why a text typed in the unit cannot be taken (not a number, or outside what the input takes),
+// or empty.
+std::string textRejection(const TankInput& input, std::string_view text, LengthUnit unit);
 
-// The acceptance of a typed tank input; a refused text leaves the inputs as they were and the
-// message also names the value kept.
-InputEntry enterTank(TankInputs& tank, const TankInput& input, std::string_view text);
+// The acceptance of a text typed in the unit: a length is converted once into inches; a refused
+// text leaves the inputs as they were and the message also names the value kept.
+InputEntry enterTank(TankInputs& tank, const TankInput& input, std::string_view text, LengthUnit unit);
 
-// The input's value in its display format, without the unit or leading blanks.
-std::string tankText(const TankInputs& tank, const TankInput& input);
+// The input's value in its display format in the unit, without the unit or leading blanks.
+std::string tankText(const TankInputs& tank, const TankInput& input, LengthUnit unit);
 
 } // namespace qv

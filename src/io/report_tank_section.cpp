@@ -27,35 +27,37 @@ constexpr SectionTitle kSectionTitles[] = {
     {tank::TankSection::Expect, "What to expect"},
 };
 
-void addInputs(const TankInputs& tank, std::vector<std::string>& lines)
+void addInputs(const TankInputs& tank, LengthUnit unit, std::vector<std::string>& lines)
 {
     lines.emplace_back("Inputs");
     for (const TankInput& input : kTankInputs) {
-        std::string value = rightAligned(tankText(tank, input), kValueChars);
-        if (!input.unit.empty()) value += " " + std::string(input.unit);
+        std::string value = rightAligned(tankText(tank, input, unit), kValueChars);
+        if (const std::string_view shownUnit = tankUnit(input, unit); !shownUnit.empty())
+            value += " " + std::string(shownUnit);
         lines.push_back(padded(input.caption, kCaptionChars) + value);
     }
 }
 
 // A number is right-aligned in its column with its unit after it; a verdict or a reason starts at
 // the column.
-std::string figureLine(const tank::TankFigures& figures, const tank::TankFigureRow& row)
+std::string figureLine(const tank::TankFigures& figures, const tank::TankFigureRow& row, LengthUnit unit)
 {
-    const std::string shown = tank::shownFigure(figures, row);
+    const std::string shown = tank::shownFigure(figures, row, unit);
     const bool isNumber = row.figure && (figures.*row.figure).value;
     if (!isNumber) return padded(row.caption, kCaptionChars) + shown;
-    const std::size_t unitAt = row.unit.empty() ? shown.size() : shown.size() - row.unit.size() - 1;
+    const std::string_view shownUnit = tank::figureUnit(row, unit);
+    const std::size_t unitAt = shownUnit.empty() ? shown.size() : shown.size() - shownUnit.size() - 1;
     return padded(row.caption, kCaptionChars) + rightAligned(shown.substr(0, unitAt), kValueChars) +
            shown.substr(unitAt);
 }
 
-void addFigures(const tank::TankFigures& figures, std::vector<std::string>& lines)
+void addFigures(const tank::TankFigures& figures, LengthUnit unit, std::vector<std::string>& lines)
 {
     for (const SectionTitle& title : kSectionTitles) {
         lines.emplace_back();
         lines.emplace_back(title.title);
         for (const tank::TankFigureRow& row : tank::kTankFigureRows)
-            if (row.section == title.section) lines.push_back(figureLine(figures, row));
+            if (row.section == title.section) lines.push_back(figureLine(figures, row, unit));
     }
 }
 
@@ -65,8 +67,8 @@ std::vector<std::string> tankCircuitLines(const Calculator& calc)
 {
     const tank::TankFigures figures = tank::tankFigures(calc, tank::solveField(currentCoilModel(calc)));
     std::vector<std::string> lines = {"", "", kTankCircuitHeading, ""};
-    addInputs(calc.design.tank, lines);
-    addFigures(figures, lines);
+    addInputs(calc.design.tank, calc.lengthUnit, lines);
+    addFigures(figures, calc.lengthUnit, lines);
     lines.emplace_back();
     lines.emplace_back("Tap by the Primary sheet's formula at the frequency it tunes to; as it stands and with");
     lines.emplace_back("streamers by the field solution's rings of the innermost turns (see Help, Tank Circuit).");

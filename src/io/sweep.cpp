@@ -60,7 +60,7 @@ std::string enterGeometryValue(Calculator& calc, const SurroundingsInput& input,
 
 std::string enterTankValue(Calculator& calc, const TankInput& input, double value)
 {
-    const InputEntry entry = enterTank(calc.design.tank, input, exactText(value));
+    const InputEntry entry = enterTank(calc.design.tank, input, exactText(value), LengthUnit::Inches);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     return entry.message;
 }

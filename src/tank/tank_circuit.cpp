@@ -226,7 +226,8 @@ const std::array<TankFigureRow, 32> kTankFigureRows{{
     {"tap_turns_classic", "Tap, Primary sheet's formula", "turns", TankSection::Tap, &TankFigures::tapTurnsClassic, nullptr, "%5.2f"},
     {"tap_turns_asis", "Tap, the coil as it stands", "turns", TankSection::Tap, &TankFigures::tapTurnsAsIs, nullptr, "%5.2f"},
     {"tap_turns_streamer", "Tap, with streamers", "turns", TankSection::Tap, &TankFigures::tapTurnsStreamer, nullptr, "%5.2f"},
-    {"tap_wire_ft", "Wire from the inner end to the tap", "ft", TankSection::Tap, &TankFigures::tapWireFeet, nullptr, "%5.1f"},
+    {"tap_wire_ft", "Wire from the inner end to the tap", "ft", TankSection::Tap, &TankFigures::tapWireFeet, nullptr, "%5.1f",
+     LengthQuantity::LengthFeet, "%5.2f"},
     {"vfire_v", "Static gap fires at", "V", TankSection::Gaps, &TankFigures::fireVolts, nullptr, "%5.0f"},
     {"energy_j", "Energy per bang", "J", TankSection::Expect, &TankFigures::bangJoules, nullptr, "%5.2f"},
     {"power_w", "Power through the gap", "W", TankSection::Expect, &TankFigures::powerWatts, nullptr, "%5.0f"},
@@ -241,20 +242,30 @@ const std::array<TankFigureRow, 32> kTankFigureRows{{
     {"ratings", "Ratings", "", TankSection::Stresses, nullptr, &TankFigures::ratings, "%1.0f"},
     {"bleeder_s", "Bleeders bring the bank to 50 V in", "s", TankSection::Capacitor, &TankFigures::bleederSeconds, nullptr, "%5.1f"},
     {"bleeder_w", "Each bleeder dissipates", "W", TankSection::Capacitor, &TankFigures::bleederWatts, nullptr, "%5.3f"},
-    {"gap_each_in", "Each gap, where air fires", "in", TankSection::Gaps, &TankFigures::gapEachInches, nullptr, "%6.4f"},
-    {"gap_total_in", "All gaps together", "in", TankSection::Gaps, &TankFigures::gapTotalInches, nullptr, "%6.4f"},
-    {"safety_gap_in", "Safety gap, where air fires", "in", TankSection::Gaps, &TankFigures::safetyGapInches, nullptr, "%6.4f"},
+    {"gap_each_in", "Each gap, where air fires", "in", TankSection::Gaps, &TankFigures::gapEachInches, nullptr, "%6.4f",
+     LengthQuantity::LengthInches, "%6.3f"},
+    {"gap_total_in", "All gaps together", "in", TankSection::Gaps, &TankFigures::gapTotalInches, nullptr, "%6.4f",
+     LengthQuantity::LengthInches, "%6.3f"},
+    {"safety_gap_in", "Safety gap, where air fires", "in", TankSection::Gaps, &TankFigures::safetyGapInches, nullptr, "%6.4f",
+     LengthQuantity::LengthInches, "%6.3f"},
     {"vtop_kv", "Top load at most", "kV", TankSection::Expect, &TankFigures::topKv, nullptr, "%5.0f"},
 }};
 
-std::string shownFigure(const TankFigures& figures, const TankFigureRow& row)
+std::string_view figureUnit(const TankFigureRow& row, LengthUnit unit)
+{
+    return row.quantity == LengthQuantity::None ? row.unit : unitCaption(row.quantity, unit);
+}
+
+std::string shownFigure(const TankFigures& figures, const TankFigureRow& row, LengthUnit unit)
 {
     if (row.text) return figures.*row.text;
     const Figure& figure = figures.*row.figure;
     if (!figure.value) return figure.reason;
-    std::string text = formatField(*figure.value, row.format);
+    const bool metric = unit != LengthUnit::Inches && row.quantity != LengthQuantity::None;
+    std::string text = formatField(shownValue(*figure.value, row.quantity, unit), metric ? row.metricFormat : row.format);
     text.erase(0, text.find_first_not_of(' '));
-    return row.unit.empty() ? text : text + " " + std::string(row.unit);
+    const std::string_view shownUnit = figureUnit(row, unit);
+    return shownUnit.empty() ? text : text + " " + std::string(shownUnit);
 }
 
 FieldAsItStands solveField(const field::CoilModel& model) { return {field::analyse(model), turnCurve(model)}; }

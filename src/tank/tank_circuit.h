@@ -5,6 +5,7 @@
 // is a value or the reason it has none.
 
 #include "core/format.h"
+#include "core/length_unit.h"
 #include "field/coil_field.h"
 #include "tank/tap_curve.h"
 
@@ -75,14 +76,19 @@ struct TankFigureRow {
     Figure TankFigures::*figure;
     std::string TankFigures::*text;
     Format format; // of the figure; a text row's is not read
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
+    Format metricFormat = format;                   // a length in millimetres or metres, no coarser
 };
 
 // Every figure, in the order the batch front end prints them.
 extern const std::array<TankFigureRow, 32> kTankFigureRows;
 
+// The unit the row's figure is shown in: its own, or for a length the calculator's.
+std::string_view figureUnit(const TankFigureRow& row, LengthUnit unit);
+
 // The figure or text of a row as the window and the report show it: the value in the row's format
 // with its unit, the verdict, or the reason there is no value.
-std::string shownFigure(const TankFigures& figures, const TankFigureRow& row);
+std::string shownFigure(const TankFigures& figures, const TankFigureRow& row, LengthUnit unit);
 
 // The field solution as the tank reads it: the analysis and the primary's turn curve, both made
 // once per solution of the model.

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -82,6 +84,33 @@ TEST(BatchTank, ARefusedInputIsNamedBeforeAnythingRuns)
         EXPECT_EQ(r.status, kBatchUsage) << c.argument;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind(c.error, 0), 0U) << r.err;
+    }
+}
+
+TEST(BatchTank, InMillimetresALengthIsTypedAndPrintedUnderItsMetricName)
+{
+    struct Length {
+        const char* inchName;
+        const char* metricName;
+        double metricPerInch;
+    };
+    const Length lengths[] = {{"tap_wire_ft", "tap_wire_m", 0.3048},
+                              {"gap_each_in", "gap_each_mm", 25.4},
+                              {"gap_total_in", "gap_total_mm", 25.4},
+                              {"safety_gap_in", "safety_gap_mm", 25.4}};
+    // 914.4 mm is 36 in: every figure is the same coil's, a length in the metric unit.
+    const std::vector<Line> inches = tankFigures({"--tank", "lead_in=36"});
+    const std::vector<Line> metric = tankFigures({"--units", "mm", "--tank", "lead_in=914.4"});
+    ASSERT_EQ(metric.size(), inches.size());
+    for (std::size_t i = 0; i < inches.size(); ++i) {
+        std::string name = inches[i].name;
+        if (name == "ratings" || name == "status") continue; // text, not figures
+        double factor = 1;
+        for (const Length& length : lengths)
+            if (name == length.inchName) std::tie(name, factor) = std::pair{length.metricName, length.metricPerInch};
+        EXPECT_EQ(metric[i].name, name);
+        const double expected = factor * std::stod(inches[i].rest);
+        EXPECT_NEAR(std::stod(metric[i].rest), expected, 1e-5 * std::abs(expected)) << name; // six digits printed
     }
 }
 

@@ -26,7 +26,7 @@ TEST(TankInputs, EachTakesOnlyWhatItsRuleAdmits)
     };
     for (const Case& c : cases) {
         TankInputs tank;
-        const InputEntry entry = enterTank(tank, *tankInputByName(c.name), c.text);
+        const InputEntry entry = enterTank(tank, *tankInputByName(c.name), c.text, LengthUnit::Inches);
         EXPECT_EQ(entry.taken, c.good) << c.name << "=" << c.text;
         if (!c.good) {
             EXPECT_EQ(tank, TankInputs{}) << "a refused text changes nothing";
@@ -51,8 +51,20 @@ TEST(TankInputs, ARefusalNamesTheInputWhatItTakesAndTheValueKept)
     };
     for (const Case& c : cases) {
         TankInputs tank;
-        EXPECT_EQ(enterTank(tank, *tankInputByName(c.name), c.text).message, c.message);
+        EXPECT_EQ(enterTank(tank, *tankInputByName(c.name), c.text, LengthUnit::Inches).message, c.message);
     }
+}
+
+TEST(TankInputs, LengthsAreTypedShownAndRefusedInMillimetres)
+{
+    TankInputs tank;
+    const TankInput& lead = *tankInputByName("lead_in");
+    EXPECT_TRUE(enterTank(tank, lead, "254", LengthUnit::Millimetres).taken);
+    EXPECT_DOUBLE_EQ(tank.leadLengthInches, 10);
+    EXPECT_EQ(tankText(tank, lead, LengthUnit::Millimetres), "254.0");
+    EXPECT_EQ(enterTank(tank, lead, "-3", LengthUnit::Millimetres).message,
+              "Invalid Data Entered: Both primary leads together takes 0 mm or more; 254.0 mm kept");
+    EXPECT_EQ(tankUnit(*tankInputByName("cap_uf"), LengthUnit::Millimetres), "uF") << "only lengths change";
 }
 
 TEST(TankInputs, NamesAndFileLabelsAreUniqueAndFitTheList)

@@ -1,5 +1,6 @@
 // The report's section "Tank Circuit": last, after "The Coil As It Stands", every input and every
 // figure with its unit, and the reason where a figure has none.
+#include "core/calculator.h"
 #include "core/tank_inputs.h"
 #include "io/report.h"
 #include "io/report_coil_section.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -36,7 +38,7 @@ TEST(ReportTankSection, FollowsTheCoilSectionWithEveryInputAndFigureAndItsUnit)
 
     for (const TankInput& input : kTankInputs) {
         const std::string line = lineOf(section, input.caption);
-        EXPECT_TRUE(line.ends_with(tankText(s.calc.design.tank, input) +
+        EXPECT_TRUE(line.ends_with(tankText(s.calc.design.tank, input, LengthUnit::Inches) +
                                    (input.unit.empty() ? "" : " " + std::string(input.unit))))
             << line;
     }
@@ -55,6 +57,19 @@ TEST(ReportTankSection, AFigureWithoutAValueShowsWhy)
     const std::vector<std::string> section = tankCircuitLines(s.calc);
     EXPECT_NE(lineOf(section, "Tap, the coil as it stands").find("the leads alone are more than the "),
               std::string::npos);
+}
+
+TEST(ReportTankSection, InMillimetresEveryLengthIsInTheMetricUnit)
+{
+    Session s;
+    s.calc.design.tank.leadLengthInches = 30;
+    switchLengthUnit(s.calc, LengthUnit::Millimetres);
+    const std::vector<std::string> section = tankCircuitLines(s.calc);
+    const std::pair<std::string_view, std::string_view> lines[] = {
+        {"Both primary leads together", " 762.0 mm"}, {"Lead wire diameter", " mm"},
+        {"Wire from the inner end to the tap", " m"}, {"Each gap, where air fires", " mm"},
+        {"All gaps together", " mm"},                 {"Safety gap, where air fires", " mm"}};
+    for (const auto& [caption, ending] : lines) EXPECT_TRUE(lineOf(section, caption).ends_with(ending)) << caption;
 }
 
 } // namespace

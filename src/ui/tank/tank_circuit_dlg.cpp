@@ -269,8 +269,11 @@ QLineEdit* TTankCircuitDlg::addInput(const TankInput& input, QWidget* box, int r
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
-    grid->addWidget(new QLabel(qt(input.unit), box), row, 2);
-    grid->addWidget(greyLabel(QString::fromStdString(acceptedValues(input)), box), row, 3);
+    const auto index = static_cast<std::size_t>(&input - kTankInputs.data());
+    units_[index] = new QLabel(qt(tankUnit(input, calc_.lengthUnit)), box);
+    accepted_[index] = greyLabel(QString::fromStdString(acceptedValues(input, calc_.lengthUnit)), box);
+    grid->addWidget(units_[index], row, 2);
+    grid->addWidget(accepted_[index], row, 3);
     return edit;
 }
 
@@ -321,8 +324,8 @@ void TTankCircuitDlg::enterInput(std::size_t index)
 
 void TTankCircuitDlg::enterText(std::size_t index, const std::string& text)
 {
-    const InputEntry entry = enterTank(calc_.design.tank, kTankInputs[index], text);
-    edits_[index]->setText(QString::fromStdString(tankText(calc_.design.tank, kTankInputs[index])));
+    const InputEntry entry = enterTank(calc_.design.tank, kTankInputs[index], text, calc_.lengthUnit);
+    edits_[index]->setText(QString::fromStdString(tankText(calc_.design.tank, kTankInputs[index], calc_.lengthUnit)));
     syncInputs();
     if (!entry.taken) warn(calc_, entry.message);
     follow();
@@ -353,15 +356,20 @@ void TTankCircuitDlg::chooseOwnCapacitor(bool own)
     edits_[kCapacitorInput]->selectAll();
 }
 
-// An opened design brings its own inputs; a field the user is typing in is left alone.
+// An opened design brings its own inputs; a field the user is typing in is left alone. The main
+// window's Inches / Millimetres switch rewrites every input and its unit.
 void TTankCircuitDlg::syncInputs()
 {
     const TankInputs& now = calc_.design.tank;
-    if (shownInputs_ == now) return;
+    const bool unitChanged = shownUnit_ != calc_.lengthUnit;
+    if (!unitChanged && shownInputs_ == now) return;
     shownInputs_ = now;
+    shownUnit_ = calc_.lengthUnit;
     for (std::size_t i = 0; i < kTankInputs.size(); ++i) {
-        if (edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
-        edits_[i]->setText(QString::fromStdString(tankText(now, kTankInputs[i])));
+        units_[i]->setText(qt(tankUnit(kTankInputs[i], shownUnit_)));
+        accepted_[i]->setText(QString::fromStdString(acceptedValues(kTankInputs[i], shownUnit_)));
+        if (!unitChanged && edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
+        edits_[i]->setText(QString::fromStdString(tankText(now, kTankInputs[i], shownUnit_)));
     }
     ownCapacitor_->setChecked(now.capacitorUf > 0);
     buildBank_->setChecked(!(now.capacitorUf > 0));
@@ -387,9 +395,9 @@ void TTankCircuitDlg::showFigures()
     figures_ = tank::tankFigures(calc_, field_ ? *field_ : unsolved_);
     std::vector<QString> texts;
     texts.reserve(cells_.size() + 2);
-    for (const FigureCell& cell : cells_) texts.push_back(cellText(*figures_, *cell.row));
-    texts.push_back(capacitorSummary(*figures_, calc_.design.tank));
-    texts.push_back(tapSummary(*figures_));
+    for (const FigureCell& cell : cells_) texts.push_back(cellText(*figures_, *cell.row, calc_.lengthUnit));
+    texts.push_back(capacitorSummary(*figures_, calc_.design.tank, calc_.lengthUnit));
+    texts.push_back(tapSummary(*figures_, calc_.lengthUnit));
     if (texts == shownTexts_) return;
     shownTexts_ = texts;
     for (std::size_t i = 0; i < cells_.size(); ++i) {

@@ -73,6 +73,8 @@ private:
     Calculator& calc_;
     QTimer followTimer_;
     std::array<QLineEdit*, kTankInputs.size()> edits_{};
+    std::array<QLabel*, kTankInputs.size()> units_{};
+    std::array<QLabel*, kTankInputs.size()> accepted_{};
     QComboBox* ratio_ = nullptr;
     QRadioButton* ownCapacitor_ = nullptr;
     QRadioButton* buildBank_ = nullptr;
@@ -84,6 +86,7 @@ private:
     QLabel* tapSummary_ = nullptr;
     QLabel* status_ = nullptr;
     std::optional<TankInputs> shownInputs_;
+    LengthUnit shownUnit_ = LengthUnit::Inches;
     std::vector<QString> shownTexts_;
     std::optional<field::CoilModel> requestedModel_;
     std::shared_ptr<const tank::FieldAsItStands> field_;

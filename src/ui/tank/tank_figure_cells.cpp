@@ -39,9 +39,9 @@ const tank::TankFigureRow& figureRow(std::string_view name)
     return *row;
 }
 
-QString shown(const tank::TankFigures& figures, std::string_view name)
+QString shown(const tank::TankFigures& figures, std::string_view name, LengthUnit unit)
 {
-    return QString::fromStdString(tank::shownFigure(figures, figureRow(name)));
+    return QString::fromStdString(tank::shownFigure(figures, figureRow(name), unit));
 }
 
 bool hasValue(const tank::TankFigures& figures, std::string_view name) { return !isReason(figures, figureRow(name)); }
@@ -140,9 +140,9 @@ void addFigureRows(TankSection section, QGridLayout* grid, QWidget* parent, std:
     if (section == TankSection::Tap) grid->setColumnStretch(kClassicColumn, 1);
 }
 
-QString cellText(const tank::TankFigures& figures, const tank::TankFigureRow& row)
+QString cellText(const tank::TankFigures& figures, const tank::TankFigureRow& row, LengthUnit unit)
 {
-    return QString::fromStdString(tank::shownFigure(figures, row));
+    return QString::fromStdString(tank::shownFigure(figures, row, unit));
 }
 
 bool isReason(const tank::TankFigures& figures, const tank::TankFigureRow& row)
@@ -150,29 +150,29 @@ bool isReason(const tank::TankFigures& figures, const tank::TankFigureRow& row)
     return row.figure && !(figures.*row.figure).value;
 }
 
-QString capacitorSummary(const tank::TankFigures& figures, const TankInputs& inputs)
+QString capacitorSummary(const tank::TankFigures& figures, const TankInputs& inputs, LengthUnit unit)
 {
     if (inputs.capacitorUf > 0)
         return QObject::tr("The tank is the capacitor you have, %1. The bank's figures show what would make the "
                            "size wanted.")
-            .arg(shown(figures, "tank_uf"));
-    if (!hasValue(figures, "mmc_count")) return QObject::tr("No bank: %1").arg(shown(figures, "mmc_count"));
+            .arg(shown(figures, "tank_uf", unit));
+    if (!hasValue(figures, "mmc_count")) return QObject::tr("No bank: %1").arg(shown(figures, "mmc_count", unit));
     return QObject::tr("Build the bank: %1 capacitors, %2 strings of %3 in series. It makes %4, rated %5 DC.")
-        .arg(shown(figures, "mmc_count"), shown(figures, "mmc_parallel"), shown(figures, "mmc_series"),
-             shown(figures, "mmc_uf"), shown(figures, "mmc_vdc"));
+        .arg(shown(figures, "mmc_count", unit), shown(figures, "mmc_parallel", unit), shown(figures, "mmc_series", unit),
+             shown(figures, "mmc_uf", unit), shown(figures, "mmc_vdc", unit));
 }
 
-QString tapSummary(const tank::TankFigures& figures)
+QString tapSummary(const tank::TankFigures& figures, LengthUnit unit)
 {
-    if (!hasValue(figures, "tap_turns_asis")) return QObject::tr("No tap tunes: %1").arg(shown(figures, "tap_turns_asis"));
+    if (!hasValue(figures, "tap_turns_asis")) return QObject::tr("No tap tunes: %1").arg(shown(figures, "tap_turns_asis", unit));
     QString text = QObject::tr("Tap the primary %1 from its inner end, %2 of wire along it.")
-                       .arg(shown(figures, "tap_turns_asis"), shown(figures, "tap_wire_ft"));
+                       .arg(shown(figures, "tap_turns_asis", unit), shown(figures, "tap_wire_ft", unit));
     // Streamers lower the frequency and move the tap out; without them the two taps are one.
     const std::optional<double> asItStands = figures.tapTurnsAsIs.value;
     const std::optional<double> withStreamers = figures.tapTurnsStreamer.value;
-    if (withStreamers && shown(figures, "tap_turns_streamer") != shown(figures, "tap_turns_asis"))
+    if (withStreamers && shown(figures, "tap_turns_streamer", unit) != shown(figures, "tap_turns_asis", unit))
         text += QObject::tr(" Streamers move it to %1 (%2 turns further out).")
-                    .arg(shown(figures, "tap_turns_streamer"),
+                    .arg(shown(figures, "tap_turns_streamer", unit),
                          QString::fromStdString(formatField(*withStreamers - *asItStands, kTurnsMovedFormat)).trimmed());
     return text;
 }

@@ -31,11 +31,11 @@ QString sectionNote(tank::TankSection section);
 void addFigureRows(tank::TankSection section, QGridLayout* grid, QWidget* parent, std::vector<FigureCell>& cells);
 
 // What a cell shows: the value with its unit, the verdict, or why there is no value (shown in grey).
-QString cellText(const tank::TankFigures& figures, const tank::TankFigureRow& row);
+QString cellText(const tank::TankFigures& figures, const tank::TankFigureRow& row, LengthUnit unit);
 bool isReason(const tank::TankFigures& figures, const tank::TankFigureRow& row);
 
 // In words: which capacitor the tank uses, or the bank to build; and where to tap.
-QString capacitorSummary(const tank::TankFigures& figures, const TankInputs& inputs);
-QString tapSummary(const tank::TankFigures& figures);
+QString capacitorSummary(const tank::TankFigures& figures, const TankInputs& inputs, LengthUnit unit);
+QString tapSummary(const tank::TankFigures& figures, LengthUnit unit);
 
 } // namespace qv
