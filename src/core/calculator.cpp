@@ -197,6 +197,8 @@ void BeginButtonClick(Calculator& calc)
     calc.form.statusPanels[1] = "Running";
     calc.form.activeSheet = Sheet::PrimarySheet;
     startTimer(calc);
+    if (!calc.startNoticeShown) return;
+    calc.startNoticeShown = false;
     replaceScratchPad(calc, {});
 }
 

@@ -39,6 +39,9 @@ struct Calculator {
     std::string designFileName = kUntitledDesignName;
     std::string scratchFileName = kDefaultScratchName;
     bool topLoadFlag = false; // TopLoadCheck as the last pass left it; the netlists read it
+    // The scratch pad shows the start notice until the first BEGIN empties it; after that it holds
+    // the user's notes, which a return to the start picture and BEGIN again must keep.
+    bool startNoticeShown = true;
     bool timerRunning = false;
     bool passInProgress = false;
 };
