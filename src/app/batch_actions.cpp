@@ -4,6 +4,7 @@
 #include "batch_files.h"
 #include "batch_report.h"
 #include "batch_stepping.h"
+#include "batch_sweep.h"
 #include "batch_tank.h"
 
 #include "app/batch_simulate.h"
@@ -120,6 +121,8 @@ constexpr BatchAction kActions[] = {
     {"--netlist", "K", checkNetlistModel, printNetlist, nullptr},
     {"--geometry", "NAME=VALUE", checkGeometry, runGeometry, nullptr},
     {"--analysis", nullptr, noArgument, printAnalysis, nullptr},
+    {"--sweep", "NAME=FROM:TO:POINTS[:log]", checkSweep, printSweep, refuseSweep},
+    {"--sweep-figures", "NAME,NAME,...", checkSweepFigures, takeSweepFigures, nullptr},
     {"--tank", "NAME=VALUE", checkTank, runTank, nullptr},
     {"--tank-figures", nullptr, noArgument, printTankFigures, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR

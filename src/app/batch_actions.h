@@ -9,6 +9,9 @@ namespace qv {
 
 struct Calculator;
 
+// Joins an action's own argument and the value of a companion flag it also reads.
+inline constexpr char kCompanionSeparator = '\n';
+
 struct BatchAction {
     const char* flag;
     const char* argument; // the argument's name in the usage line, or nullptr

@@ -4,6 +4,7 @@
 #include "core/calculator.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
+#include "io/analysis_figures.h"
 #include "io/analysis_model.h"
 
 #include <cmath>
@@ -13,29 +14,6 @@
 namespace qv {
 namespace {
 
-
-// The printed names are read by scripts and tests; they never change. A figure without a value prints
-// "none" and, in a third column, the engine's reason.
-struct PrintedFigure {
-    const char* name;
-    field::Figure field::Analysis::*figure;
-};
-constexpr PrintedFigure kPrintedFigures[] = {
-    {"ls_mh", &field::Analysis::secondaryInductanceMh},
-    {"f0_khz", &field::Analysis::bareFrequencyKhz},
-    {"f0_3_khz", &field::Analysis::bareThreeQuarterKhz},
-    {"f0_5_khz", &field::Analysis::bareFiveQuarterKhz},
-    {"cself_pf", &field::Analysis::selfCapacitancePf},
-    {"f1_khz", &field::Analysis::loadedFrequencyKhz},
-    {"ctop_pf", &field::Analysis::topLoadInPlacePf},
-    {"f1_streamer_khz", &field::Analysis::streamerFrequencyKhz},
-    {"lp_uh", &field::Analysis::primaryInductanceUh},
-    {"m_uh", &field::Analysis::mutualInductanceUh},
-    {"k", &field::Analysis::coupling},
-    {"primary_for_targetk_in", &field::Analysis::primaryHeightForTargetKInches},
-    {"cp_uf", &field::Analysis::tankCapacitanceUf},
-    {"cp_streamer_uf", &field::Analysis::streamerTankCapacitanceUf},
-};
 
 // Six significant digits, in plain decimal or exponent notation as the value needs.
 constexpr int kPrintedDigits = 6;
@@ -64,9 +42,10 @@ bool printAnalysis(Calculator& calc, const std::string&, std::ostream& out)
 {
     const field::Analysis analysis = field::analyse(currentCoilModel(calc));
     const auto precision = out.precision(kPrintedDigits);
-    for (const auto& [name, figure] : kPrintedFigures) {
-        const field::Figure& shown = analysis.*figure;
-        out << name << '\t';
+    // A figure without a value prints "none" and, in a third column, the engine's reason.
+    for (const AnalysisFigure& row : kAnalysisFigures) {
+        const field::Figure& shown = analysis.*row.figure;
+        out << row.name << '\t';
         if (shown.value && std::isfinite(*shown.value)) out << *shown.value << '\n';
         else out << "none\t" << shown.reason << '\n';
     }

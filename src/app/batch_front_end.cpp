@@ -48,6 +48,27 @@ struct PlannedAction {
     std::string argument;
 };
 
+// An action that also reads another flag's value, wherever on the line that flag stands: the
+// sweep and the figures it prints.
+struct Companion {
+    std::string_view flag;
+    std::string_view companionFlag;
+};
+constexpr Companion kCompanions[] = {{"--sweep", "--sweep-figures"}};
+
+// The argument with the companion flag's value appended after a line break (the last one given).
+std::string withCompanion(std::string argument, std::string_view flag, std::span<const std::string> arguments)
+{
+    for (const Companion& c : kCompanions) {
+        if (c.flag != flag) continue;
+        std::string value;
+        for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+            if (arguments[i] == c.companionFlag) value = arguments[i + 1];
+        argument += kCompanionSeparator + value;
+    }
+    return argument;
+}
+
 } // namespace
 
 int runBatch(std::span<const std::string> arguments, std::ostream& out, std::ostream& err)
@@ -73,7 +94,8 @@ int runBatch(std::span<const std::string> arguments, std::ostream& out, std::ost
                 << usage() << '\n';
             return kBatchUsage;
         }
-        PlannedAction planned{&*found, found->argument ? arguments[++i] : std::string()};
+        const std::string argument = found->argument ? arguments[++i] : std::string();
+        PlannedAction planned{&*found, withCompanion(argument, found->flag, arguments)};
         if (const std::string problem = found->check(planned.argument); !problem.empty()) {
             err << found->flag << ": " << problem << '\n' << usage() << '\n';
             return kBatchUsage;

@@ -9,6 +9,7 @@
 #include "ui/netlist/netlist_window.h"
 #include "qt_file_chooser.h"
 #include "ui/analysis/coil_analysis_dlg.h"
+#include "ui/sweep/sweep_window.h"
 #include "ui/aux/about_box.h"
 #include "ui/aux/credits_box.h"
 #include "ui/aux/help_window.h"
@@ -58,11 +59,14 @@ int main(int argc, char* argv[])
     qv::HelpWindow help;
     qv::TCoilAnalysisDlg analysis(calc);
     qv::TTankCircuitDlg tank(calc);
+    qv::QtFileChooser sweepDialogs(&page);
+    qv::THowItChangesDlg howItChanges(calc, sweepDialogs, [&page] { page.refreshView(); });
     qv::WindowPlacement* creditsPlace = placed(credits, "credits", page);
     qv::WindowPlacement* helpPlace = placed(help, "help", page);
     qv::WindowPlacement* netlistPlace = placed(netlist, "netlist", page);
     qv::WindowPlacement* analysisPlace = placed(analysis, "analysis", page);
     qv::WindowPlacement* tankPlace = placed(tank, "tank", page);
+    qv::WindowPlacement* howItChangesPlace = placed(howItChanges, "how_it_changes", page);
     qv::WindowPlacement* converterPlace = placed(converter, "converter", page);
 
     page.setToolHooks({
@@ -75,6 +79,7 @@ int main(int argc, char* argv[])
         .netlist = [netlistPlace] { netlistPlace->show(); },
         .analysis = [analysisPlace] { analysisPlace->show(); },
         .tank = [tankPlace] { tankPlace->show(); },
+        .howItChanges = [howItChangesPlace] { howItChangesPlace->show(); },
         .converter = [converterPlace] { converterPlace->show(); },
         .print = [&page](qv::Calculator& c) { qv::printDesignReport(c, &page); },
     });

@@ -150,6 +150,7 @@ void showVariable(Calculator& calc, FieldId id)
 
 void showResult(Calculator& calc, FieldId id, double value, Format format)
 {
+    calc.shownResults[static_cast<std::size_t>(id)] = value;
     calc.form.write(id, formatField(value, format));
 }
 

@@ -10,6 +10,7 @@
 #include "core/input_fields.h"
 #include "core/reference_list.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ struct Calculator {
     TopLoadResults topLoad;
     SecondaryResults secondary;
     PrimaryResults primary;
+    // The unrounded value behind each result field's text as the last pass wrote it (NaN where the
+    // field shows "----"), so a plot or a table need not read back a rounded text.
+    std::array<double, kFieldCount> shownResults{};
     // Line 0 the design file name, then a label line and a value line for each reference record.
     std::vector<std::string> referenceList;
     ReferenceRecords referenceRecords{}; // the values of the last Reference refresh

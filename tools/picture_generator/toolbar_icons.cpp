@@ -162,6 +162,24 @@ void drawTank(QPainter& p)
     p.drawLine(QPointF(17, 6), QPointF(17, 4));
 }
 
+// How It Changes: a figure's curve against an input, its points marked, and the design's own
+// value as a dashed line.
+void drawHowItChanges(QPainter& p)
+{
+    outlined(p, kPaper);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 19, 19), 2, 2);
+    p.setPen(QPen(QColor(150, 160, 180), 0.8, Qt::DashLine));
+    p.drawLine(QPointF(13, 4.5), QPointF(13, 19.5));
+    p.setPen(QPen(kOutline, 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawPolyline(QPolygonF{QPointF(5, 4.5), QPointF(5, 19), QPointF(20, 19)});
+    const QPointF curve[] = {{6.5, 17}, {9.5, 12}, {13, 9}, {16.5, 7.5}, {19.5, 7}};
+    p.setPen(QPen(kAccent, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(curve, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kViolet);
+    for (const QPointF& point : curve) p.drawEllipse(point, 1.1, 1.1);
+}
+
 // The splash button: back to the start picture, a framed spark.
 void drawSplash(QPainter& p)
 {
@@ -209,7 +227,8 @@ constexpr ToolbarIcon kIcons[] = {
     {"open", drawOpen},         {"save", drawSave},
     {"print", drawPrint},       {"about", drawAbout},
     {"netlist", drawNetlist},   {"analysis", drawAnalysis},
-    {"tank", drawTank},         {"splash", drawSplash},
+    {"tank", drawTank},         {"how_it_changes", drawHowItChanges},
+    {"splash", drawSplash},
     {"converter", drawConverter}, {"scratch_open", drawScratchOpen},
     {"scratch_save", drawScratchSave},
 };

@@ -210,6 +210,7 @@ void TMainPage::connectToolBar()
         {buttons_.netlist, &TMainPage::SpeedButton1Click},
         {buttons_.analysis, &TMainPage::CoilAnalysisButtonClick},
         {buttons_.tank, &TMainPage::TankCircuitButtonClick},
+        {buttons_.howItChanges, &TMainPage::HowItChangesButtonClick},
         {buttons_.splash, &TMainPage::SplashButtonClick},
         {buttons_.converter, &TMainPage::SpeedButton2Click},
         {buttons_.scratchOpen, &TMainPage::ScratchOpenButtonClick},

@@ -34,6 +34,7 @@ struct ToolHooks {
     std::function<void()> netlist;
     std::function<void()> analysis;
     std::function<void()> tank;
+    std::function<void()> howItChanges;
     std::function<void()> converter;
     std::function<void(Calculator&)> print;
 };
@@ -78,6 +79,7 @@ public:
     void SpeedButton1Click();
     void CoilAnalysisButtonClick();
     void TankCircuitButtonClick();
+    void HowItChangesButtonClick();
     void SpeedButton2Click();
     void ScratchOpenButtonClick();
     void SaveScratchSaveButtonClick();

@@ -113,6 +113,7 @@ void TMainPage::BitBtn2Click() { act([this] { if (hooks_.help) hooks_.help(); })
 void TMainPage::SpeedButton1Click() { act([this] { if (hooks_.netlist) hooks_.netlist(); }); }
 void TMainPage::CoilAnalysisButtonClick() { act([this] { if (hooks_.analysis) hooks_.analysis(); }); }
 void TMainPage::TankCircuitButtonClick() { act([this] { if (hooks_.tank) hooks_.tank(); }); }
+void TMainPage::HowItChangesButtonClick() { act([this] { if (hooks_.howItChanges) hooks_.howItChanges(); }); }
 void TMainPage::SpeedButton2Click() { act([this] { if (hooks_.converter) hooks_.converter(); }); }
 
 void TMainPage::PrintButtonClick()

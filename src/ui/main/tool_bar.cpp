@@ -74,6 +74,7 @@ ToolBarButtons fillToolBar(QToolBar* bar)
     b.netlist = addButton(bar, {"SpeedButton1", "", "PSpice", "", ":/icons/netlist.png"});
     b.analysis = addButton(bar, {"CoilAnalysisButton", "", "Coil Analysis", "", ":/icons/analysis.png"});
     b.tank = addButton(bar, {"TankCircuitButton", "", "Tank Circuit", "", ":/icons/tank.png"});
+    b.howItChanges = addButton(bar, {"HowItChangesButton", "", "How It Changes", "", ":/icons/how_it_changes.png"});
     bar->addSeparator();
     b.splash = addButton(bar, {"SplashButton", "", "SplashScreen", "", ":/icons/splash.png"});
     addWideGap(bar);

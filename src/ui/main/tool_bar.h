@@ -16,6 +16,7 @@ struct ToolBarButtons {
     QToolButton* netlist; // SpeedButton1
     QToolButton* analysis;
     QToolButton* tank;
+    QToolButton* howItChanges;
     QToolButton* splash;
     QToolButton* converter; // SpeedButton2
     QToolButton* scratchOpen;

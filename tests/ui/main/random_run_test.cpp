@@ -149,7 +149,7 @@ private slots:
             tool.show();
         };
         page.setToolHooks({.about = openTool, .credits = openTool, .help = openTool, .netlist = openTool, .analysis = openTool,
-                           .tank = openTool, .converter = openTool, .print = {}});
+                           .tank = openTool, .howItChanges = openTool, .converter = openTool, .print = {}});
         page.show();
         QApplication::setActiveWindow(&page);
         QVERIFY(QTest::qWaitForWindowActive(&page));
