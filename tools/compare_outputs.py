@@ -99,6 +99,7 @@ def main():
     args = parser.parse_args()
 
     rng = random.Random(args.seed)
+    refused = 0
     with tempfile.TemporaryDirectory(prefix="quorvane-compare-") as scratch:
         save_path = os.path.join(scratch, "design.qvd")
         for index in range(args.designs):
@@ -106,9 +107,12 @@ def main():
             actions = [] if index == 0 else random_actions(rng)
             old = run(args.old, actions, save_path)
             new = run(args.new, actions, save_path)
+            # A script that presses a control a person could not reach (a hidden rotary button)
+            # is refused; the new binary must refuse it in the same words. The usage line after
+            # the reason lists the actions, which new ones lengthen.
             if old[0] == USAGE_STATUS:
-                print(f"design {index}: the old binary refused the script: {old[2].decode('latin-1')}")
-                return 1
+                refused += 1
+                old, new = [(r[0], r[1], r[2].split(b"\n")[0], r[3]) for r in (old, new)]
             if old != new:
                 print(f"design {index} differs: {' '.join(actions)}")
                 for name, a, b in zip(["status", "stdout", "stderr", "saved file"], old, new):
@@ -118,7 +122,7 @@ def main():
                         else:
                             show_difference(name, a, b)
                 return 1
-    print(f"{args.designs} designs identical")
+    print(f"{args.designs} designs identical ({refused} of them refused alike by both)")
     return 0
 
 

@@ -12,6 +12,7 @@
 #include "core/calculator.h"
 #include "core/form.h"
 #include "core/input_fields.h"
+#include "core/length_unit.h"
 #include "core/number_parser.h"
 
 #include <ostream>
@@ -108,6 +109,19 @@ bool printFields(Calculator& calc, const std::string&, std::ostream& out)
     return true;
 }
 
+// --units mm|in: the lengths of every later action, typed or printed, in that unit, as the
+// window's Inches / Millimetres switch does; the design itself does not change.
+std::string checkUnits(const std::string& argument)
+{
+    return lengthUnitByName(argument) ? ok() : "expected mm or in";
+}
+
+bool runUnits(Calculator& calc, const std::string& argument, std::ostream&)
+{
+    switchLengthUnit(calc, *lengthUnitByName(argument));
+    return true;
+}
+
 constexpr BatchAction kActions[] = {
     {"--set", "FIELD=TEXT", checkSet, runSet, refuseSet},
     {"--click", "NAME", checkClick, runClick, refuseClick},
@@ -125,6 +139,7 @@ constexpr BatchAction kActions[] = {
     {"--sweep-figures", "NAME,NAME,...", checkSweepFigures, takeSweepFigures, nullptr},
     {"--tank", "NAME=VALUE", checkTank, runTank, nullptr},
     {"--tank-figures", nullptr, noArgument, printTankFigures, nullptr},
+    {"--units", "mm|in", checkUnits, runUnits, nullptr},
 #ifdef QUORVANE_HAS_SIMULATOR
     {"--simulate", "K", checkNetlistModel, runSimulateModel, nullptr},
     {"--simulate-as-it-stands", "K", checkNetlistModel, runSimulateAsItStands, nullptr},

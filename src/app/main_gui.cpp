@@ -50,6 +50,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(":/icons/quorvane.png"));
 
     qv::TMainPage page;
+    page.setLengthUnit(qv::rememberedLengthUnit());
     qv::Calculator& calc = page.calculator();
     qv::TAboutBox about(&page);
     qv::TCreditsBox credits;

@@ -5,7 +5,6 @@
 #include "calc/field_stepping.h"
 
 #include "core/calculator.h"
-#include "core/format.h"
 #include "core/input_fields.h"
 #include "core/units.h"
 
@@ -33,9 +32,19 @@ void afterStep(Calculator& calc, StepRule rule)
     if (rule == StepRule::CustomTurns) showCustomGauge(calc);
 }
 
+// One press moves the variable by the step of the unit the field shows: in millimetres a length
+// moves by its round metric step and the variable takes the converted value.
+double moved(const InputField& f, double value, LengthUnit unit, SpinArrow arrow)
+{
+    const double direction = arrow == SpinArrow::Up ? 1 : -1;
+    const LengthQuantity quantity = f.metric.quantity;
+    if (unit == LengthUnit::Inches || quantity == LengthQuantity::None) return value + direction * f.stepping.step;
+    return storedValue(shownValue(value, quantity, unit) + direction * f.metric.step, quantity, unit);
+}
+
 // Up clamps only at the upper limit and down only at the lower one, both inclusive; the step
 // starts from the variable, so a value off the step grid stays off it.
-double stepped(const Stepping& s, const Design& d, double value, SpinArrow arrow)
+double clamped(const Stepping& s, const Design& d, double value, SpinArrow arrow)
 {
     // The thickness of the largest electrode may not pass the arc between two presentations.
     const double upper =
@@ -43,15 +52,18 @@ double stepped(const Stepping& s, const Design& d, double value, SpinArrow arrow
     // The gauge must always name a row of the gauge table.
     const bool clampsBothEnds = s.rule == StepRule::Gauge;
     if (arrow == SpinArrow::Up) {
-        value += s.step;
         if (value > upper) value = upper;
         if (clampsBothEnds && value < s.lowest) value = s.lowest;
     } else {
-        value -= s.step;
         if (value < s.lowest) value = s.lowest;
         if (clampsBothEnds && value > upper) value = upper;
     }
     return value;
+}
+
+double stepped(const InputField& f, const Design& d, double value, LengthUnit unit, SpinArrow arrow)
+{
+    return clamped(f.stepping, d, moved(f, value, unit, arrow), arrow);
 }
 
 } // namespace
@@ -65,15 +77,14 @@ void spinClick(Calculator& calc, ControlId button, SpinArrow arrow)
     const Stepping& s = f->stepping;
     Design& d = calc.design;
     if (f->value) {
-        d.*f->value = stepped(s, d, d.*f->value, arrow);
-        calc.form.write(f->id, formatField(d.*f->value, f->display));
+        d.*f->value = stepped(*f, d, d.*f->value, calc.lengthUnit, arrow);
     } else {
         // In double, so a count at the edge of the integer range cannot overflow; the clamp on
         // the side it moves to keeps the result within the 32-bit range, so it converts back.
-        const double count = stepped(s, d, static_cast<double>(d.*f->count), arrow);
+        const double count = stepped(*f, d, static_cast<double>(d.*f->count), calc.lengthUnit, arrow);
         d.*f->count = static_cast<std::int32_t>(count);
-        calc.form.write(f->id, formatField(d.*f->count, f->display));
     }
+    showVariable(calc, f->id);
     afterStep(calc, s.rule);
     if (s.takesFocus) calc.form.focusRequest = f->id;
 }

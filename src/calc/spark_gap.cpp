@@ -6,6 +6,7 @@
 #include "core/calculator.h"
 #include "core/units.h"
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -19,8 +20,17 @@ constexpr double kSideGapsPerGap = 2;
 constexpr double kSparkOutputFactor = 1.2;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-constexpr const char* kSeriesGapCaption = "Each Gap Width (IN)";
-constexpr const char* kRotaryGapCaption = "Each Side Gap Width (2 Per Side) (IN)";
+constexpr const char* kSeriesGapCaption = "Each Gap Width (";
+constexpr const char* kRotaryGapCaption = "Each Side Gap Width (2 Per Side) (";
+
+// The gap width's caption ends with the unit the width is shown in, in capitals: "(IN)", "(MM)".
+std::string gapWidthCaption(bool rotary, LengthUnit unit)
+{
+    std::string caption = rotary ? kRotaryGapCaption : kSeriesGapCaption;
+    for (const char c : unitCaption(metricOf(FieldId::SGEdit6).quantity, unit))
+        caption += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return caption + ")";
+}
 
 // The controls of each gap kind; the other kind's are hidden.
 constexpr ControlId kSeriesControls[] = {ControlId::Label89, ControlId::SGSpinButton2, ControlId::Label92};
@@ -30,14 +40,14 @@ constexpr ControlId kRotaryControls[] = {ControlId::SGLabel3, ControlId::SGSpinB
                                          ControlId::SGLabel7, ControlId::SGSpinButton7};
 constexpr FieldId kRotaryFields[] = {FieldId::SGEdit3, FieldId::SGEdit4, FieldId::SGEdit5, FieldId::SGEdit7};
 
-void showGapKind(Form& form, bool rotary)
+void showGapKind(Form& form, bool rotary, LengthUnit unit)
 {
     for (const ControlId id : kSeriesControls) form.setVisible(id, !rotary);
     for (const FieldId id : kSeriesFields) form.setVisible(id, !rotary);
     for (const ControlId id : kRotaryControls) form.setVisible(id, rotary);
     for (const FieldId id : kRotaryFields) form.setVisible(id, rotary);
     form.setVisible(ControlId::SGSpinButton6, false); // the gap width has no stepping
-    form.setCaption(ControlId::Label90, rotary ? kRotaryGapCaption : kSeriesGapCaption);
+    form.setCaption(ControlId::Label90, gapWidthCaption(rotary, unit));
 }
 
 // A design variable takes only a value that can be shown; otherwise it keeps the last one.
@@ -97,9 +107,12 @@ void updateSparkGap(Calculator& calc)
     showVariable(calc, FieldId::SGEdit4);
     showVariable(calc, FieldId::SGEdit5);
     showResult(calc, FieldId::SGEdit8, gap.triggerVolts, "%4.0f");
+    // The width's caption names its unit, which the user may switch at any time.
+    calc.form.setCaption(ControlId::Label90,
+                         gapWidthCaption(!calc.form.checked(OptionId::RadioButton1), calc.lengthUnit));
 }
 
-void RadioButton1Click(Calculator& calc) { showGapKind(calc.form, false); }
-void RadioButton2Click(Calculator& calc) { showGapKind(calc.form, true); }
+void RadioButton1Click(Calculator& calc) { showGapKind(calc.form, false, calc.lengthUnit); }
+void RadioButton2Click(Calculator& calc) { showGapKind(calc.form, true, calc.lengthUnit); }
 
 } // namespace qv

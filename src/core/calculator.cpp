@@ -64,6 +64,13 @@ constexpr ControlCaption kControlCaptions[] = {
     {ControlId::TOCUnitLabel4, "pf"},
 };
 
+// Unit labels the form holds as controls (they hide with their field), each naming its field's unit.
+struct UnitLabel {
+    ControlId label;
+    FieldId field;
+};
+constexpr UnitLabel kUnitLabels[] = {{ControlId::TOCUnitLabel2, FieldId::TOCEdit2}};
+
 // The Spark Gap sheet starts in the series arrangement; the break-rate and gap-width spin
 // buttons never show.
 constexpr ControlId kHiddenAtStart[] = {
@@ -145,13 +152,13 @@ void stopTimer(Calculator& calc)
 
 void showVariable(Calculator& calc, FieldId id)
 {
-    calc.form.write(id, displayText(calc.design, shownVariable(id)));
+    calc.form.write(id, displayText(calc.design, shownVariable(id), calc.lengthUnit));
 }
 
 void showResult(Calculator& calc, FieldId id, double value, Format format)
 {
     calc.shownResults[static_cast<std::size_t>(id)] = value;
-    calc.form.write(id, formatField(value, format));
+    calc.form.write(id, fieldText(value, id, format, calc.lengthUnit));
 }
 
 bool acceptInput(Calculator& calc, FieldId id)
@@ -160,14 +167,28 @@ bool acceptInput(Calculator& calc, FieldId id)
     if (!calc.form.field(id).modified) return false;
     const ParseResult parsed = parseNumber(calc.form.field(id).text);
     double& variable = calc.design.*input.value;
-    if (parsed.ok && input.rule.admits(parsed.value)) {
-        variable = parsed.value;
+    // The rule is the inch rule, so it judges the value the variable would hold.
+    const double stored = storedValue(parsed.value, input.metric.quantity, calc.lengthUnit);
+    if (parsed.ok && input.rule.admits(stored)) {
+        variable = stored;
         return true;
     }
     // Restore first: passes that run while the box is open find the mark cleared.
-    calc.form.write(id, formatField(variable, input.restoreFormat()));
-    warn(calc, kInvalidDataMessage, invalidEntryDetail(input, calc.form.field(id).text));
+    calc.form.write(id, fieldText(variable, id, input.restoreFormat(), calc.lengthUnit));
+    warn(calc, kInvalidDataMessage, invalidEntryDetail(input, calc.form.field(id).text, calc.lengthUnit));
     return false;
+}
+
+void switchLengthUnit(Calculator& calc, LengthUnit unit)
+{
+    if (unit == calc.lengthUnit) return;
+    for (const InputField& f : kInputFields)
+        if (f.typed && f.metric.quantity != LengthQuantity::None) acceptInput(calc, f.id);
+    calc.lengthUnit = unit;
+    for (const InputField& f : kInputFields)
+        if (f.metric.quantity != LengthQuantity::None && f.firstWrite != FirstWrite::FirstPass) showVariable(calc, f.id);
+    for (const auto& [label, field] : kUnitLabels)
+        calc.form.setCaption(label, unitCaption(metricOf(field).quantity, unit));
 }
 
 void acceptSheetInputs(Calculator& calc, Sheet sheet)

@@ -8,6 +8,7 @@
 #include "core/form.h"
 #include "core/host.h"
 #include "core/input_fields.h"
+#include "core/length_unit.h"
 #include "core/reference_list.h"
 
 #include <array>
@@ -46,6 +47,8 @@ struct Calculator {
     // The scratch pad shows the start notice until the first BEGIN empties it; after that it holds
     // the user's notes, which a return to the start picture and BEGIN again must keep.
     bool startNoticeShown = true;
+    // The unit the fields show lengths in: the session's choice, never saved with the design.
+    LengthUnit lengthUnit = LengthUnit::Inches;
     bool timerRunning = false;
     bool passInProgress = false;
 };
@@ -73,6 +76,11 @@ void acceptSheetInputs(Calculator& calc, Sheet sheet);
 void showVariable(Calculator& calc, FieldId id);
 // Writes a result field; a value that is not a finite number shows "----".
 void showResult(Calculator& calc, FieldId id, double value, Format format);
+
+// Shows every length in the other unit. A text the user typed and no pass has taken yet is taken
+// first, in the unit it was typed in; then the design's inputs are rewritten from their variables,
+// which the switch leaves untouched (the results follow at the next pass).
+void switchLengthUnit(Calculator& calc, LengthUnit unit);
 
 // Edit mode of an input field: the click (double click for PREdit3) opens it, leaving it closes it.
 // Returns false when the field has no edit mode or is disabled.

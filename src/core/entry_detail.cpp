@@ -64,10 +64,16 @@ std::string acceptedText(const AcceptRule& rule)
     return "a number from " + limitText(rule.low) + " to " + limitText(rule.high);
 }
 
-std::string invalidEntryDetail(const InputField& input, std::string_view keptText)
+std::string invalidEntryDetail(const InputField& input, std::string_view keptText, LengthUnit unit)
 {
-    return std::string(inputCaption(input.id)) + " takes " + acceptedText(input.rule) + "; it keeps " +
-           trimmed(keptText) + ".";
+    const LengthQuantity quantity = input.metric.quantity;
+    std::string accepted = acceptedText(input.rule);
+    if (unit != LengthUnit::Inches && quantity != LengthQuantity::None) {
+        const AcceptRule shown{shownValue(input.rule.low, quantity, unit), shownValue(input.rule.high, quantity, unit),
+                               input.rule.lowExclusive};
+        accepted = acceptedText(shown) + " " + std::string(unitCaption(quantity, unit));
+    }
+    return std::string(inputCaption(input.id)) + " takes " + accepted + "; it keeps " + trimmed(keptText) + ".";
 }
 
 } // namespace qv

@@ -16,7 +16,8 @@ std::string_view inputCaption(FieldId id);
 // What the rule takes, in words: "a number greater than 0", "a number from 0 to 90".
 std::string acceptedText(const AcceptRule& rule);
 
-// "Primary Coil: Inside Diameter takes a number greater than 0; it keeps 11.0."
-std::string invalidEntryDetail(const InputField& input, std::string_view keptText);
+// "Primary Coil: Inside Diameter takes a number greater than 0; it keeps 11.0." In millimetres a
+// length's limits are converted and carry their unit: "... greater than 0 mm; it keeps 279.4."
+std::string invalidEntryDetail(const InputField& input, std::string_view keptText, LengthUnit unit);
 
 } // namespace qv

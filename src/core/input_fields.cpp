@@ -37,9 +37,24 @@ std::optional<ControlId> spinButton(FieldId id)
 
 const ShownVariable& shownVariable(FieldId id) { return *inputField(id); }
 
-std::string displayText(const Design& design, const ShownVariable& shown)
+Metric metricOf(FieldId id)
 {
-    return shown.value ? formatField(design.*shown.value, shown.display)
+    if (const InputField* row = inputField(id)) return row->metric;
+    const auto found = std::find_if(std::begin(kResultMetrics), std::end(kResultMetrics),
+                                    [id](const ResultMetric& r) { return r.id == id; });
+    return found == std::end(kResultMetrics) ? Metric{} : found->metric;
+}
+
+std::string fieldText(double storedValue, FieldId id, Format inchFormat, LengthUnit unit)
+{
+    const Metric metric = metricOf(id);
+    if (unit == LengthUnit::Inches || metric.quantity == LengthQuantity::None) return formatField(storedValue, inchFormat);
+    return formatField(shownValue(storedValue, metric.quantity, unit), metric.display);
+}
+
+std::string displayText(const Design& design, const ShownVariable& shown, LengthUnit unit)
+{
+    return shown.value ? fieldText(design.*shown.value, shown.id, shown.display, unit)
                        : formatField(design.*shown.count, shown.display);
 }
 

@@ -6,6 +6,7 @@
 #include "core/design.h"
 #include "core/form.h"
 #include "core/format.h"
+#include "core/length_unit.h"
 
 #include <array>
 #include <cstdint>
@@ -59,6 +60,16 @@ struct ReferenceSlot {
     std::string_view label;
 };
 
+// What a field's variable measures, and how a millimetre session shows it: its format there
+// (never coarser than the inch format: the same decimals of a millimetre, one more of a metre or
+// a turn per centimetre) and one press of an arrow in the metric unit, a round amount a builder
+// measures by. The limits of the stepping stay the inch ones.
+struct Metric {
+    LengthQuantity quantity = LengthQuantity::None;
+    Format display{0, 2};
+    double step = 0;
+};
+
 inline constexpr double kNoUpperLimit = std::numeric_limits<double>::infinity();
 
 // Everything the program knows about one field that shows a design variable: the variable, its
@@ -80,6 +91,7 @@ struct InputField {
     std::optional<ControlId> spin{};
     Stepping stepping{};
     ReferenceSlot reference{};
+    Metric metric{};
 
     Format restoreFormat() const { return restore.value_or(display); }
 };
@@ -109,21 +121,26 @@ inline constexpr InputField kInputFields[] = {
     {.id = FieldId::TOCEdit1, .sheet = Sheet::TopLoadCSheet, .value = &Design::tubeDiameterInches, .display = "%4f",
      .firstWrite = FirstWrite::CreationAndOpening, .startsWritable = true, .typed = true,
      .trigger = EditTrigger::Click, .spin = ControlId::TOCSpinButton1, .stepping = {0.05, 0.05, kNoUpperLimit},
-     .reference = {16, "Sphere Radius/Toroid Tube Diameter (IN)"}},
+     .reference = {16, "Sphere Radius/Toroid Tube Diameter (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%6.2f", 1}},
     {.id = FieldId::TOCEdit2, .sheet = Sheet::TopLoadCSheet, .value = &Design::toroidDiameterInches, .display = "%4f",
      .firstWrite = FirstWrite::CreationAndOpening, .startsWritable = true, .typed = true,
      .trigger = EditTrigger::Click, .spin = ControlId::TOCSpinButton2, .stepping = {0.05, 0.05, kNoUpperLimit},
-     .reference = {17, "Toroid Diameter Tube Center-to-Center (IN)"}},
+     .reference = {17, "Toroid Diameter Tube Center-to-Center (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%6.2f", 1}},
     {.id = FieldId::PREdit1, .sheet = Sheet::PrimarySheet, .value = &Design::primaryInsideDiameterInches,
      .display = "%4.1f", .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::Click,
-     .spin = ControlId::PRSpinButton1, .stepping = {0.1, 1, 20}, .reference = {5, "Primary Coil Inside Diameter (IN)"}},
+     .spin = ControlId::PRSpinButton1, .stepping = {0.1, 1, 20}, .reference = {5, "Primary Coil Inside Diameter (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%5.1f", 1}},
     {.id = FieldId::PREdit2, .sheet = Sheet::PrimarySheet, .value = &Design::primaryWireDiameterInches,
      .display = "%4.3f", .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::Click,
      .spin = ControlId::PRSpinButton2, .stepping = {0.001, 0.001, 1},
-     .reference = {6, "Primary Coil Wire Diameter (IN)"}},
+     .reference = {6, "Primary Coil Wire Diameter (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%5.3f", 0.01}},
     {.id = FieldId::PREdit3, .sheet = Sheet::PrimarySheet, .value = &Design::primarySpacingInches, .display = "%4.3f",
      .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::DoubleClick,
-     .spin = ControlId::PRSpinButton3, .stepping = {0.01, 0.1, 2}, .reference = {7, "Primary Coil Wire Spacing (IN)"}},
+     .spin = ControlId::PRSpinButton3, .stepping = {0.01, 0.1, 2}, .reference = {7, "Primary Coil Wire Spacing (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%5.3f", 0.1}},
     {.id = FieldId::PREdit4, .sheet = Sheet::PrimarySheet, .value = &Design::primaryTurns, .display = "%4.1f",
      .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::Click,
      .spin = ControlId::PRSpinButton4, .stepping = {0.1, 1, 100}, .reference = {8, "Primary Coil Number of Turns"}},
@@ -133,18 +150,21 @@ inline constexpr InputField kInputFields[] = {
     {.id = FieldId::SEEdit1, .sheet = Sheet::SecondarySheet, .value = &Design::secondaryDiameterInches,
      .display = "%4f", .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::Click,
      .spin = ControlId::SESpinButton1, .stepping = {0.01, 1, 36, StepRule::Plain, true},
-     .reference = {11, "Secondary Coil Total Outside Diameter (IN)"}},
+     .reference = {11, "Secondary Coil Total Outside Diameter (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%6.2f", 0.1}},
     {.id = FieldId::SEEdit2, .sheet = Sheet::SecondarySheet, .value = &Design::secondaryLengthInches,
      .display = "%4f", .firstWrite = FirstWrite::CreationAndOpening, .typed = true, .trigger = EditTrigger::Click,
      .spin = ControlId::SESpinButton2, .stepping = {0.1, 1, 72, StepRule::Plain, true},
-     .reference = {12, "Length of Secondary Coil (IN)"}},
+     .reference = {12, "Length of Secondary Coil (IN)"},
+     .metric = {LengthQuantity::LengthInches, "%6.2f", 1}},
     // Stepped only; record 10 beside it is the gauge's wire diameter.
     {.id = FieldId::SEEdit3, .sheet = Sheet::SecondarySheet, .count = &Design::secondaryGauge, .display = "%4d",
      .firstWrite = FirstWrite::CreationAndOpening, .spin = ControlId::SESpinButton3,
      .stepping = {1, kSmallestGauge, kLargestGauge, StepRule::Gauge, true}, .reference = {13, "Secondary Wire Gauge"}},
     {.id = FieldId::SEEdit4, .sheet = Sheet::SecondarySheet, .value = &Design::turnsPerInch, .display = "%4f",
      .firstWrite = FirstWrite::CreationAndOpening, .spin = ControlId::SESpinButton4,
-     .stepping = {0.01, 1, 200, StepRule::CustomTurns, true}, .reference = {14, "Secondary Turns/Inch"}},
+     .stepping = {0.01, 1, 200, StepRule::CustomTurns, true}, .reference = {14, "Secondary Turns/Inch"},
+     .metric = {LengthQuantity::TurnsPerInch, "%5.3f", 0.01}},
     {.id = FieldId::SEEdit14, .sheet = Sheet::SecondarySheet, .value = &Design::topLoadPf, .display = "%7f",
      .firstWrite = FirstWrite::FirstPass, .startsWritable = true, .typed = true, .restore = Format("%4f"),
      .trigger = EditTrigger::Click, .reference = {15, "Top Load Capacitance (PF)"}},
@@ -159,18 +179,39 @@ inline constexpr InputField kInputFields[] = {
      .spin = ControlId::SGSpinButton2, .stepping = {1, 1, 100000}},
     // A result held as a design variable; its spin button has no arrows.
     {.id = FieldId::SGEdit6, .sheet = Sheet::SparkGapSheet, .value = &Design::gapWidthInches, .display = "%4.4f",
-     .startsWritable = true, .spin = ControlId::SGSpinButton6},
+     .startsWritable = true, .spin = ControlId::SGSpinButton6,
+     .metric = {LengthQuantity::LengthInches, "%6.4f"}},
     {.id = FieldId::SGEdit3, .sheet = Sheet::SparkGapSheet, .value = &Design::electrodeThicknessInches,
      .display = "%4.3f", .spin = ControlId::SGSpinButton3,
-     .stepping = {0.001, 0.001, kNoUpperLimit, StepRule::ElectrodePitch}},
+     .stepping = {0.001, 0.001, kNoUpperLimit, StepRule::ElectrodePitch},
+     .metric = {LengthQuantity::LengthInches, "%5.3f", 0.01}},
     {.id = FieldId::SGEdit4, .sheet = Sheet::SparkGapSheet, .value = &Design::rotorRadiusInches, .display = "%4.2f",
-     .spin = ControlId::SGSpinButton4, .stepping = {0.01, 0.01, 100}},
+     .spin = ControlId::SGSpinButton4, .stepping = {0.01, 0.01, 100},
+     .metric = {LengthQuantity::LengthInches, "%5.2f", 0.1}},
     {.id = FieldId::SGEdit5, .sheet = Sheet::SparkGapSheet, .count = &Design::presentations, .display = "%4d",
      .spin = ControlId::SGSpinButton5, .stepping = {2, 4, 40}},
     {.id = FieldId::SGEdit7, .sheet = Sheet::SparkGapSheet, .count = &Design::motorRpm, .display = "%4d",
      .spin = ControlId::SGSpinButton7, .stepping = {100, 100, 100000}},
     {.id = FieldId::SGEdit8, .sheet = Sheet::SparkGapSheet, .value = &Design::triggerVolts, .display = "%4.0f",
      .startsWritable = true},
+};
+
+// The results that hold a length, with the metric format beside the inch one their stage shows
+// them in.
+struct ResultMetric {
+    FieldId id;
+    Metric metric;
+};
+inline constexpr ResultMetric kResultMetrics[] = {
+    {FieldId::PREdit6, {LengthQuantity::LengthInches, "%6.2f"}},
+    {FieldId::PREdit7, {LengthQuantity::LengthInches, "%6.2f"}},
+    {FieldId::PREdit8, {LengthQuantity::LengthFeet, "%5.3f"}},
+    {FieldId::SEEdit6, {LengthQuantity::LengthInches, "%9.2f"}},
+    {FieldId::SEEdit7, {LengthQuantity::LengthInches, "%9.2f"}},
+    {FieldId::SEEdit8, {LengthQuantity::LengthFeet, "%7.3f"}},
+    {FieldId::SEEdit15, {LengthQuantity::LengthFeet, "%7.3f"}},
+    {FieldId::SEEdit16, {LengthQuantity::LengthFeet, "%7.3f"}},
+    {FieldId::OutputEdit1, {LengthQuantity::LengthInches, "%7.0f"}},
 };
 
 // The row of a field that shows a design variable, or nullptr.
@@ -205,7 +246,13 @@ inline constexpr auto kDesignInputFields = [] {
     return ids;
 }();
 
-// The field's text for its variable in its display format.
-std::string displayText(const Design& design, const ShownVariable& shown);
+// What any field holds, input or result; a field that is no length has LengthQuantity::None.
+Metric metricOf(FieldId id);
+// The text of a field for a value in its stored unit: in inches, the given format; in
+// millimetres, a length converted and shown in the field's metric format.
+std::string fieldText(double storedValue, FieldId id, Format inchFormat, LengthUnit unit);
+
+// The field's text for its variable in its display format, in the session's unit.
+std::string displayText(const Design& design, const ShownVariable& shown, LengthUnit unit);
 
 } // namespace qv

@@ -7,6 +7,7 @@
 #include "core/design.h"
 #include "core/format.h"
 #include "core/input_rows.h"
+#include "core/length_unit.h"
 
 #include <array>
 #include <cstdint>
@@ -27,26 +28,27 @@ enum class SurroundingsRule : std::uint8_t {
 struct SurroundingsInput {
     std::string_view name;      // --geometry NAME=VALUE
     std::string_view caption;   // the window's caption
-    std::string_view unit;      // "in", or empty for a plain number
+    LengthQuantity quantity;    // a length in inches, or a plain number
     std::string_view fileLabel; // the label line of its design-file record (at most 55 characters)
     double Surroundings::*value;
     SurroundingsRule rule;
     Format format;
+    Format metricFormat; // a length in millimetres, no coarser than the inch format
 };
 
 inline constexpr std::array<SurroundingsInput, 6> kSurroundingsInputs{{
-    {"base", "Winding bottom above floor", "in", "Secondary Winding Bottom Above Floor (IN)",
-     &Surroundings::baseHeightInches, SurroundingsRule::NotNegative, "%4.2f"},
-    {"clearance", "Top load above winding top", "in", "Top Load Clearance Above Winding Top (IN)",
-     &Surroundings::clearanceInches, SurroundingsRule::NotNegative, "%4.2f"},
-    {"primary", "Primary above winding bottom", "in", "Primary Inner Turn Above Winding Bottom (IN)",
-     &Surroundings::primaryHeightInches, SurroundingsRule::AboveFloor, "%4.2f"},
-    {"ceiling", "Ceiling above floor (0: none)", "in", "Grounded Ceiling Above Floor (IN) 0 = None",
-     &Surroundings::ceilingHeightInches, SurroundingsRule::Ceiling, "%4.2f"},
-    {"streamer", "Expected streamer length", "in", "Expected Streamer Length (IN)",
-     &Surroundings::streamerLengthInches, SurroundingsRule::NotNegative, "%4.2f"},
-    {"targetk", "Target coupling k", "", "Target Coupling Coefficient k",
-     &Surroundings::targetK, SurroundingsRule::Fraction, "%4.3f"},
+    {"base", "Winding bottom above floor", LengthQuantity::LengthInches, "Secondary Winding Bottom Above Floor (IN)",
+     &Surroundings::baseHeightInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
+    {"clearance", "Top load above winding top", LengthQuantity::LengthInches, "Top Load Clearance Above Winding Top (IN)",
+     &Surroundings::clearanceInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
+    {"primary", "Primary above winding bottom", LengthQuantity::LengthInches, "Primary Inner Turn Above Winding Bottom (IN)",
+     &Surroundings::primaryHeightInches, SurroundingsRule::AboveFloor, "%4.2f", "%6.2f"},
+    {"ceiling", "Ceiling above floor (0: none)", LengthQuantity::LengthInches, "Grounded Ceiling Above Floor (IN) 0 = None",
+     &Surroundings::ceilingHeightInches, SurroundingsRule::Ceiling, "%4.2f", "%6.2f"},
+    {"streamer", "Expected streamer length", LengthQuantity::LengthInches, "Expected Streamer Length (IN)",
+     &Surroundings::streamerLengthInches, SurroundingsRule::NotNegative, "%4.2f", "%6.2f"},
+    {"targetk", "Target coupling k", LengthQuantity::None, "Target Coupling Coefficient k",
+     &Surroundings::targetK, SurroundingsRule::Fraction, "%4.3f", "%4.3f"},
 }};
 
 // The input of that command-line name, or nullptr.
@@ -62,18 +64,21 @@ double coilTopInches(const Design& design, TopLoadPlacement placement);
 
 // Why a value cannot be taken on its own (a negative length, k outside (0, 1)), or empty.
 std::string valueRejection(const SurroundingsInput& input, double value);
-// Why a typed text cannot be taken on its own (not a number, or the value's own rule), or empty.
-std::string textRejection(const SurroundingsInput& input, std::string_view text);
+// Why a text typed in that unit cannot be taken on its own (not a number, or the value's own
+// rule), or empty.
+std::string textRejection(const SurroundingsInput& input, std::string_view text, LengthUnit unit);
 // Why the surroundings cannot stand with this design (a ceiling at or below the coil's top, the
-// primary's inner turn below the floor), or empty.
-std::string placementRejection(const Design& design, TopLoadPlacement placement);
+// primary's inner turn below the floor), or empty; heights are given in the unit.
+std::string placementRejection(const Design& design, TopLoadPlacement placement, LengthUnit unit);
 
 // The acceptance of a typed geometry input.
 using SurroundingsEntry = InputEntry;
 SurroundingsEntry enterSurroundings(Design& design, TopLoadPlacement placement, const SurroundingsInput& input,
-                                    std::string_view text);
+                                    std::string_view text, LengthUnit unit);
 
-// The input's value in its display format.
-std::string surroundingsText(const Surroundings& surroundings, const SurroundingsInput& input);
+// The input's value in its display format, in the unit.
+std::string surroundingsText(const Surroundings& surroundings, const SurroundingsInput& input, LengthUnit unit);
+// "in", "mm", or empty for a plain number.
+std::string_view surroundingsUnit(const SurroundingsInput& input, LengthUnit unit);
 
 } // namespace qv

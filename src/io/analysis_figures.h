@@ -2,6 +2,7 @@
 // The Coil Analysis figures by the names scripts read them under (--analysis, --sweep-figures);
 // their captions and units are the Coil Analysis tables' (io/coil_figure_rows.h).
 
+#include "core/length_unit.h"
 #include "field/coil_field.h"
 
 #include <string_view>
@@ -11,6 +12,7 @@ namespace qv {
 struct AnalysisFigure {
     std::string_view name; // printed names never change: scripts and tests read them
     field::Figure field::Analysis::*figure;
+    LengthQuantity quantity = LengthQuantity::None; // a length is printed in the session's unit
 };
 
 inline constexpr AnalysisFigure kAnalysisFigures[] = {
@@ -25,7 +27,7 @@ inline constexpr AnalysisFigure kAnalysisFigures[] = {
     {"lp_uh", &field::Analysis::primaryInductanceUh},
     {"m_uh", &field::Analysis::mutualInductanceUh},
     {"k", &field::Analysis::coupling},
-    {"primary_for_targetk_in", &field::Analysis::primaryHeightForTargetKInches},
+    {"primary_for_targetk_in", &field::Analysis::primaryHeightForTargetKInches, LengthQuantity::LengthInches},
     {"cp_uf", &field::Analysis::tankCapacitanceUf},
     {"cp_streamer_uf", &field::Analysis::streamerTankCapacitanceUf},
 };

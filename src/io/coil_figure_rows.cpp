@@ -36,7 +36,8 @@ const std::array<SolvedFigureRow, 7> kSolvedFigureRows{{
     {"Tank capacitance with streamers", "uF", &field::Analysis::streamerTankCapacitanceUf, "%1.5f"},
     {"3/4-wave mode without top load", "kHz", &field::Analysis::bareThreeQuarterKhz, "%1.2f"},
     {"5/4-wave mode without top load", "kHz", &field::Analysis::bareFiveQuarterKhz, "%1.2f"},
-    {"Primary height for the target k", "in", &field::Analysis::primaryHeightForTargetKInches, "%1.2f"},
+    {"Primary height for the target k", "in", &field::Analysis::primaryHeightForTargetKInches, "%1.2f",
+     LengthQuantity::LengthInches},
 }};
 
 } // namespace qv

@@ -4,10 +4,12 @@
 // Analysis window and the printed report both read them, so they name and format a figure alike.
 
 #include "core/format.h"
+#include "core/length_unit.h"
 #include "field/coil_field.h"
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace qv {
 
@@ -23,9 +25,17 @@ struct ComparedFigureRow {
 
 struct SolvedFigureRow {
     const char* caption;
-    const char* unit;
+    const char* unit; // in inches
     field::Figure field::Analysis::*solved;
     Format format;
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
+
+    // The unit and the figure as the calculator's unit shows them.
+    std::string_view unitIn(LengthUnit shown) const
+    {
+        return quantity == LengthQuantity::None ? std::string_view(unit) : unitCaption(quantity, shown);
+    }
+    double valueIn(double solvedValue, LengthUnit shown) const { return shownValue(solvedValue, quantity, shown); }
 };
 
 inline constexpr std::size_t kComparedFigureCount = 7;

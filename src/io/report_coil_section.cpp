@@ -30,10 +30,12 @@ struct SolvedCell {
     std::string text;
     bool isNumber;
 };
-SolvedCell solvedCell(const field::Analysis& analysis, field::Figure field::Analysis::*solved, Format format)
+SolvedCell solvedCell(const field::Analysis& analysis, field::Figure field::Analysis::*solved, Format format,
+                      LengthQuantity quantity = LengthQuantity::None, LengthUnit unit = LengthUnit::Inches)
 {
     const field::Figure& figure = analysis.*solved;
-    if (figure.value && std::isfinite(*figure.value)) return {formatField(*figure.value, format), true};
+    if (figure.value && std::isfinite(*figure.value))
+        return {formatField(shownValue(*figure.value, quantity, unit), format), true};
     if (!figure.reason.empty()) return {figure.reason, false};
     return {analysis.ok() ? "no value" : analysis.status, false};
 }
@@ -49,15 +51,23 @@ std::string figureLine(std::string_view caption, std::string_view unit, const st
     return line;
 }
 
+// A top-load size with its unit, in the calculator's unit: "3.00 in", "76.20 mm".
+std::string sizeText(double inches, LengthUnit unit)
+{
+    return formatField(shownValue(inches, LengthQuantity::LengthInches, unit), "%1.2f") + " " +
+           std::string(unitCaption(LengthQuantity::LengthInches, unit));
+}
+
 std::string topLoadText(const Calculator& calc)
 {
     const Design& d = calc.design;
+    const LengthUnit unit = calc.lengthUnit;
     switch (topLoadPlacement(calc.form)) {
     case TopLoadPlacement::Toroid:
-        return "toroid, tube " + formatField(d.tubeDiameterInches, "%1.2f") + " in, " +
-               formatField(d.toroidDiameterInches, "%1.2f") + " in centre to centre";
+        return "toroid, tube " + sizeText(d.tubeDiameterInches, unit) + ", " + sizeText(d.toroidDiameterInches, unit) +
+               " centre to centre";
     case TopLoadPlacement::Sphere:
-        return "sphere, radius " + formatField(d.tubeDiameterInches, "%1.2f") + " in";
+        return "sphere, radius " + sizeText(d.tubeDiameterInches, unit);
     case TopLoadPlacement::None:
         break;
     }
@@ -69,8 +79,9 @@ void addSurroundings(const Calculator& calc, std::vector<std::string>& lines)
     lines.emplace_back("Where it stands");
     for (const SurroundingsInput& input : kSurroundingsInputs)
         lines.push_back(padded(input.caption, kCaptionChars) +
-                        withUnit(rightAligned(surroundingsText(calc.design.surroundings, input), kSurroundingsChars),
-                                 input.unit));
+                        withUnit(rightAligned(surroundingsText(calc.design.surroundings, input, calc.lengthUnit),
+                                              kSurroundingsChars),
+                                 surroundingsUnit(input, calc.lengthUnit)));
     lines.push_back(padded("Top load on the coil", kCaptionChars) + topLoadText(calc));
 }
 
@@ -83,7 +94,8 @@ void addFigures(const Calculator& calc, const field::Analysis& analysis, std::ve
     lines.emplace_back();
     lines.emplace_back("From the field solution only");
     for (const SolvedFigureRow& row : kSolvedFigureRows)
-        lines.push_back(figureLine(row.caption, row.unit, "", solvedCell(analysis, row.solved, row.format)));
+        lines.push_back(figureLine(row.caption, row.unitIn(calc.lengthUnit), "",
+                                   solvedCell(analysis, row.solved, row.format, row.quantity, calc.lengthUnit)));
 }
 
 } // namespace

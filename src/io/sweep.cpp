@@ -53,7 +53,7 @@ std::string enterSheetValue(Calculator& calc, FieldId id, double value)
 
 std::string enterGeometryValue(Calculator& calc, const SurroundingsInput& input, double value)
 {
-    const SurroundingsEntry entry = enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value));
+    const SurroundingsEntry entry = enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value), LengthUnit::Inches);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     return entry.message;
 }
@@ -116,6 +116,8 @@ std::vector<field::Figure> sweepPoint(const Calculator& start, const SweepReques
     MessageLog log;
     Calculator calc = start;
     calc.host = &log;
+    // The sweep's values are the stored ones (inches), so the copy reads its typed texts in inches.
+    switchLengthUnit(calc, LengthUnit::Inches);
     const std::string rejection = enterSweepValue(calc, request.input, value);
     std::vector<field::Figure> figures;
     figures.reserve(request.figures.size());

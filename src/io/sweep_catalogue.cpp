@@ -85,7 +85,7 @@ std::vector<SweepInput> collectInputs()
     for (std::size_t row = 0; row < kSurroundingsInputs.size(); ++row) {
         const SurroundingsInput& g = kSurroundingsInputs[row];
         inputs.push_back({SweepInputKind::Geometry, row, std::string(g.name), "Coil Analysis: " + std::string(g.caption),
-                          std::string(g.unit)});
+                          std::string(surroundingsUnit(g, LengthUnit::Inches))});
     }
     for (std::size_t row = 0; row < kTankInputs.size(); ++row) {
         const TankInput& t = kTankInputs[row];

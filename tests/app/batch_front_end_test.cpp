@@ -114,6 +114,22 @@ TEST(BatchFrontEnd, ControlsOutOfAPersonsReachRefuseTheAction)
     EXPECT_EQ(fields(run({"--step", "SESpinButton3:up", "--fields"}).out).at("SEEdit3"), "  23");
 }
 
+TEST(BatchFrontEnd, UnitsSpeakMillimetresAndLeaveTheDesignInInches)
+{
+    const std::string reference = run({"--reference"}).out;
+    EXPECT_EQ(run({"--units", "mm", "--units", "in", "--units", "mm", "--reference"}).out, reference);
+
+    const BatchRun r = run({"--units", "mm", "--set", "PREdit1=300", "--fields", "--report", "--units", "in", "--fields"});
+    EXPECT_EQ(r.status, kBatchOk);
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const std::size_t second = r.out.find("TCEdit1", 1);
+    EXPECT_EQ(fields(r.out.substr(0, second)).at("PREdit1"), "300"); // typed text stays as typed
+    EXPECT_EQ(fields(r.out.substr(0, second)).at("SEEdit2"), "1270.00");
+    EXPECT_NE(r.out.find("Inside Diameter 300mm"), std::string::npos) << "the report in the session's unit";
+    EXPECT_EQ(fields(r.out.substr(second)).at("PREdit1"), "11.8") << "300 mm taken as 300 / 25.4 in";
+    EXPECT_EQ(run({"--units", "cm"}).status, kBatchUsage);
+}
+
 TEST(BatchFrontEnd, MoreDesignPassesChangeNothingInASteadyDesign)
 {
     EXPECT_EQ(run({"--fields"}).out, run({"--passes", "10", "--fields"}).out);

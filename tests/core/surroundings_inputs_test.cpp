@@ -24,7 +24,7 @@ TEST(SurroundingsInputs, TextAndOwnRulesAreCheckedBeforeAnythingIsStored)
     };
     for (const Case& c : cases) {
         Design d;
-        const SurroundingsEntry entry = enterSurroundings(d, TopLoadPlacement::Toroid, input(c.name), c.text);
+        const SurroundingsEntry entry = enterSurroundings(d, TopLoadPlacement::Toroid, input(c.name), c.text, LengthUnit::Inches);
         EXPECT_EQ(entry.taken, c.good) << c.name << "=" << c.text;
         EXPECT_EQ(entry.message.empty(), c.good) << c.name << "=" << c.text;
         if (!c.good) {
@@ -43,21 +43,36 @@ TEST(SurroundingsInputs, TheCeilingMustClearTheTopLoadsTop)
     EXPECT_DOUBLE_EQ(coilTopInches(d, TopLoadPlacement::Toroid), 63);
     EXPECT_DOUBLE_EQ(coilTopInches(d, TopLoadPlacement::Sphere), 66);
 
-    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Toroid, input("ceiling"), "63").taken);
-    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::None, input("ceiling"), "63").taken);
+    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Toroid, input("ceiling"), "63", LengthUnit::Inches).taken);
+    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::None, input("ceiling"), "63", LengthUnit::Inches).taken);
     d.surroundings.ceilingHeightInches = 0;
-    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Sphere, input("ceiling"), "65").taken);
-    const SurroundingsEntry high = enterSurroundings(d, TopLoadPlacement::Sphere, input("ceiling"), "66.5");
+    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Sphere, input("ceiling"), "65", LengthUnit::Inches).taken);
+    const SurroundingsEntry high = enterSurroundings(d, TopLoadPlacement::Sphere, input("ceiling"), "66.5", LengthUnit::Inches);
     EXPECT_TRUE(high.taken);
     EXPECT_EQ(d.surroundings.ceilingHeightInches, 66.5);
 
     // Raising the coil or its top load into the ceiling is refused as well; the message gives
     // the height the sphere would reach.
-    const SurroundingsEntry raised = enterSurroundings(d, TopLoadPlacement::Sphere, input("base"), "11");
+    const SurroundingsEntry raised = enterSurroundings(d, TopLoadPlacement::Sphere, input("base"), "11", LengthUnit::Inches);
     EXPECT_FALSE(raised.taken);
     EXPECT_NE(raised.message.find("67.00"), std::string::npos) << raised.message;
-    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Sphere, input("clearance"), "1").taken);
+    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Sphere, input("clearance"), "1", LengthUnit::Inches).taken);
     EXPECT_EQ(d.surroundings.baseHeightInches, 10);
+}
+
+TEST(SurroundingsInputs, MillimetresAreTakenIntoTheInchVariableAndReportedInMillimetres)
+{
+    Design d;
+    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::Sphere, input("ceiling"), "1689.1", LengthUnit::Millimetres).taken);
+    EXPECT_DOUBLE_EQ(d.surroundings.ceilingHeightInches, 66.5);
+    EXPECT_EQ(surroundingsText(d.surroundings, input("ceiling"), LengthUnit::Millimetres), "1689.10");
+    // 11 in is 279.4 mm; the sphere would then reach 67 in, 1701.8 mm.
+    const SurroundingsEntry raised = enterSurroundings(d, TopLoadPlacement::Sphere, input("base"), "279.4", LengthUnit::Millimetres);
+    EXPECT_FALSE(raised.taken);
+    EXPECT_NE(raised.message.find("(1701.80 mm above the floor)"), std::string::npos) << raised.message;
+    // The coupling is a plain number in either unit.
+    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::Sphere, input("targetk"), "0.2", LengthUnit::Millimetres).taken);
+    EXPECT_EQ(d.surroundings.targetK, 0.2);
 }
 
 TEST(SurroundingsInputs, ARaisedSecondaryKeepsThePrimaryOnOrAboveTheFloor)
@@ -65,12 +80,12 @@ TEST(SurroundingsInputs, ARaisedSecondaryKeepsThePrimaryOnOrAboveTheFloor)
     // The winding's bottom 10 in up: the primary may sit down to 10 in below it, on the floor; the
     // message says how low. Lowering the coil under a primary set below it is refused the same way.
     Design d;
-    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10").taken);
-    const SurroundingsEntry below = enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10.01");
+    EXPECT_TRUE(enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10", LengthUnit::Inches).taken);
+    const SurroundingsEntry below = enterSurroundings(d, TopLoadPlacement::Toroid, input("primary"), "-10.01", LengthUnit::Inches);
     EXPECT_FALSE(below.taken);
     EXPECT_NE(below.message.find("at or above the floor"), std::string::npos) << below.message;
     EXPECT_NE(below.message.find("-10.00 in"), std::string::npos) << below.message;
-    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Toroid, input("base"), "9").taken);
+    EXPECT_FALSE(enterSurroundings(d, TopLoadPlacement::Toroid, input("base"), "9", LengthUnit::Inches).taken);
     EXPECT_EQ(d.surroundings.primaryHeightInches, -10);
 }
 

@@ -1,6 +1,7 @@
 // Every shared unit factor against a value known independently of it, and the approximations
 // of pi against the digits they claim.
 
+#include "core/length_unit.h"
 #include "core/units.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,33 @@ TEST(Units, SparkGapFormulasOfTheStartDesign)
     EXPECT_NEAR(kGapVoltsPerInch / kMillimetresPerInch, 330.7, 0.1);
     // A 2.13 in rotor with 16 electrodes: 2 pi r / 16 = 0.8364 in (0.8365 with the exact pi).
     EXPECT_NEAR(electrodePitchInches(2.13, 16), 2 * std::numbers::pi * 2.13 / 16, 2e-4);
+}
+
+// The session's conversions against values known apart from the factors: a foot rule is 304.8 mm,
+// a mile 1609.344 m, and 100 turns per inch are 39.37 turns per centimetre (1 cm = 0.3937 in).
+TEST(Units, MillimetreSessionConvertsEachQuantityBothWays)
+{
+    struct Case {
+        LengthQuantity quantity;
+        double stored;
+        double shown;
+        double tolerance;
+        const char* caption;
+    };
+    const Case kCases[] = {
+        {LengthQuantity::LengthInches, 12, 304.8, 1e-12, "mm"},
+        {LengthQuantity::LengthFeet, 5280, 1609.344, 1e-9, "m"},
+        {LengthQuantity::TurnsPerInch, 100, 39.37, 1e-4, "turns/cm"},
+        {LengthQuantity::None, 60, 60, 1e-12, ""},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_NEAR(shownValue(c.stored, c.quantity, LengthUnit::Millimetres), c.shown, c.tolerance) << c.caption;
+        EXPECT_NEAR(storedValue(c.shown, c.quantity, LengthUnit::Millimetres), c.stored, c.tolerance * 100) << c.caption;
+        EXPECT_EQ(shownValue(c.stored, c.quantity, LengthUnit::Inches), c.stored) << "inches convert nothing";
+        EXPECT_EQ(unitCaption(c.quantity, LengthUnit::Millimetres), c.caption);
+    }
+    // A typed millimetre value is divided once by 25.4, nothing more.
+    EXPECT_EQ(storedValue(279.4, LengthQuantity::LengthInches, LengthUnit::Millimetres), 279.4 / 25.4);
 }
 
 } // namespace

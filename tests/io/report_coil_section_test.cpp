@@ -50,7 +50,7 @@ TEST(ReportCoilSection, FollowsTheSpecifiedLinesWithEveryFigureBesideItsClassicF
         EXPECT_TRUE(holds(lineOf(printed, row.caption), formatField(*(analysis.*row.solved).value, row.format)))
             << row.caption;
     for (const SurroundingsInput& input : kSurroundingsInputs)
-        EXPECT_TRUE(holds(lineOf(printed, input.caption), surroundingsText(s.calc.design.surroundings, input)))
+        EXPECT_TRUE(holds(lineOf(printed, input.caption), surroundingsText(s.calc.design.surroundings, input, LengthUnit::Inches)))
             << input.caption;
 }
 

@@ -135,7 +135,8 @@ QWidget* TCoilAnalysisDlg::buildInputs()
         caption->setBuddy(edit);
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(input.unit.data(), static_cast<qsizetype>(input.unit.size())), box), row, 2);
+        units_[i] = new QLabel(box);
+        grid->addWidget(units_[i], row, 2);
         connect(edit, &QLineEdit::editingFinished, this, [this, i] { enterInput(i); });
         edits_[i] = edit;
     }
@@ -193,8 +194,8 @@ void TCoilAnalysisDlg::enterInput(std::size_t index)
     edit->setModified(false);
     const SurroundingsInput& input = kSurroundingsInputs[index];
     const SurroundingsEntry entry =
-        enterSurroundings(calc_.design, topLoadPlacement(calc_.form), input, edit->text().toStdString());
-    edit->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, input)));
+        enterSurroundings(calc_.design, topLoadPlacement(calc_.form), input, edit->text().toStdString(), calc_.lengthUnit);
+    edit->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, input, calc_.lengthUnit)));
     shownSurroundings_ = calc_.design.surroundings;
     if (!entry.taken) warn(calc_, entry.message);
     follow();
@@ -203,11 +204,16 @@ void TCoilAnalysisDlg::enterInput(std::size_t index)
 // An opened design brings its own surroundings; a field the user is typing in is left alone.
 void TCoilAnalysisDlg::syncInputs()
 {
-    if (shownSurroundings_ == calc_.design.surroundings) return;
+    // The main window's Inches / Millimetres switch rewrites every input and its unit.
+    const bool unitChanged = shownUnit_ != calc_.lengthUnit || !shownSurroundings_;
+    if (!unitChanged && shownSurroundings_ == calc_.design.surroundings) return;
     shownSurroundings_ = calc_.design.surroundings;
+    shownUnit_ = calc_.lengthUnit;
     for (std::size_t i = 0; i < kSurroundingsInputs.size(); ++i) {
-        if (edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
-        edits_[i]->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, kSurroundingsInputs[i])));
+        const std::string_view unit = surroundingsUnit(kSurroundingsInputs[i], shownUnit_);
+        units_[i]->setText(QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())));
+        if (!unitChanged && edits_[i]->hasFocus() && edits_[i]->isModified()) continue;
+        edits_[i]->setText(QString::fromStdString(surroundingsText(calc_.design.surroundings, kSurroundingsInputs[i], calc_.lengthUnit)));
     }
 }
 

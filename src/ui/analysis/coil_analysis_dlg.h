@@ -67,6 +67,7 @@ private:
     Calculator& calc_;
     QTimer followTimer_;
     std::array<QLineEdit*, kSurroundingsInputs.size()> edits_{};
+    std::array<QLabel*, kSurroundingsInputs.size()> units_{};
     QVBoxLayout* column_ = nullptr; // the inputs, the figures and the status line
     QTextBrowser* figures_ = nullptr;
     QLabel* status_ = nullptr;
@@ -75,6 +76,7 @@ private:
     std::optional<ClassicFigures> shownClassic_;
     std::uint64_t tableGeneration_ = 0;
     std::optional<Surroundings> shownSurroundings_;
+    LengthUnit shownUnit_ = LengthUnit::Inches;
     std::optional<field::CoilModel> requestedModel_;
     double requestedAspect_ = 0;
     std::shared_ptr<const AnalysisSolution> solution_;

@@ -31,7 +31,7 @@ constexpr int kSheetsWidth = kSheetWidth + 2 * kPaneFrame;
 constexpr int kPaneHeight = kSheetHeight + 2 * kPaneFrame;
 constexpr QSize kBeginButton{97, 24};
 constexpr int kBeginMargin = 4;
-constexpr int kScratchPadWidth = 298;
+constexpr int kScratchPadWidth = 288;
 constexpr int kScratchHeadingHeight = 19;
 constexpr int kColumnGap = 3;
 static_assert(kClientWidth == kSheetsWidth + kColumnGap + kScratchPadWidth + kColumnGap);
@@ -64,6 +64,15 @@ TMainPage::TMainPage(QWidget* parent)
     addToolBar(toolBar_);
     buttons_ = fillToolBar(toolBar_);
     connectToolBar();
+    unitSwitch_ = addUnitSwitch(toolBar_);
+    for (const auto& [button, unit] : {std::pair{unitSwitch_.inches, LengthUnit::Inches},
+                                       std::pair{unitSwitch_.millimetres, LengthUnit::Millimetres}}) {
+        connect(button, &QToolButton::clicked, this, [this, unit] {
+            finishEditing();
+            setLengthUnit(unit);
+            rememberLengthUnit(unit);
+        });
+    }
     // The desktop's quit key, from any window of the program; closing asks about unsaved work.
     // Some desktops bind none; Ctrl+Q is then the key users try.
     const QKeySequence desktopQuit(QKeySequence::Quit);

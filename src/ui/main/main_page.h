@@ -9,6 +9,7 @@
 #include "form_binding.h"
 #include "qt_file_chooser.h"
 #include "tool_bar.h"
+#include "unit_switch.h"
 #include "unsaved_work.h"
 
 #include <QMainWindow>
@@ -60,6 +61,9 @@ public:
     void setFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
     // The question closing asks when work is unsaved; tests answer it themselves.
     void setUnsavedWorkQuestion(UnsavedWorkQuestion& question) { question_ = &question; }
+
+    // The Inches / Millimetres switch: every length shows in the unit; no design variable changes.
+    void setLengthUnit(LengthUnit unit);
 
     // The timer's handler: one recalculation pass, then the view.
     void Main_Loop1();
@@ -127,6 +131,7 @@ private:
     FormBinding binding_;
     QToolBar* toolBar_ = nullptr;
     ToolBarButtons buttons_{};
+    UnitSwitch unitSwitch_{};
     QTabWidget* pages_ = nullptr;
     QWidget* tabRows_ = nullptr;
     QWidget* logoPanel_ = nullptr;

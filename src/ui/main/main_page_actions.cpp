@@ -5,6 +5,7 @@
 
 #include "io/design_file.h"
 #include "io/scratch_file.h"
+#include "sheet_widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +80,13 @@ void TMainPage::timerChanged(bool running)
 {
     if (running) mainLoopTimer_->start(kPassIntervalMs);
     else mainLoopTimer_->stop();
+}
+
+void TMainPage::setLengthUnit(LengthUnit unit)
+{
+    act([this, unit] { switchLengthUnit(calc_, unit); });
+    showLengthUnit(this, unit);
+    showUnitChoice(unitSwitch_, unit);
 }
 
 void TMainPage::act(const std::function<void()>& action)

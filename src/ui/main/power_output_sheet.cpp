@@ -2,6 +2,8 @@
 
 #include "jpeg_image.h"
 #include "sheet_widgets.h"
+#include "core/input_fields.h"
+#include "ui/model_text.h"
 
 #include <QPixmap>
 
@@ -37,6 +39,9 @@ PowerOutputSheet::PowerOutputSheet(QWidget* parent) : QWidget(parent)
     giveBackground(addLabel(this, "Maximum Spark Output (based on 1.2*sqrt(power-in)):", kCaption));
     addField(this, FieldId::OutputEdit1, QRect(kSpark.x(), kSpark.y(), kFieldWidth, kRowHeight));
     QLabel* unit = addLabel(this, " in ", QRect(kSpark.x() + kFieldWidth + kGap, kSpark.y(), 24, kRowHeight));
+    const LengthQuantity spark = metricOf(FieldId::OutputEdit1).quantity;
+    followLengthUnit(unit, " " + toQt(unitCaption(spark, LengthUnit::Inches)) + " ",
+                     " " + toQt(unitCaption(spark, LengthUnit::Millimetres)) + " ");
     giveBackground(unit);
 }
 

@@ -8,7 +8,7 @@ namespace qv {
 
 namespace {
 constexpr Column kLeft{4, 6, 126};
-constexpr Column kRight{242, 6, 94};
+constexpr Column kRight{247, 6, 93};
 // The shape panel spans the sheet below both columns, so the shapes keep their full captions.
 constexpr QRect kShapePanel{4, 200, kSheetWidth - 8, 92};
 } // namespace

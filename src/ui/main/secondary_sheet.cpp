@@ -16,7 +16,7 @@ SecondarySheet::SecondarySheet(QWidget* parent) : QWidget(parent)
         {"Diameter", FieldId::SEEdit1, "in"},
         {"Length", FieldId::SEEdit2, "in"},
         {"Gauge", FieldId::SEEdit3},
-        {"Turns/Inch", FieldId::SEEdit4, "@ 97 %"},
+        {"Turns/Inch", FieldId::SEEdit4, "@ 97 %", {}, "Turns/cm"},
         {"H/D Aspect", FieldId::SEEdit9},
         {"Inductance", FieldId::SEEdit5, "mH"},
         {"Medhurst_K", FieldId::SEEdit10},

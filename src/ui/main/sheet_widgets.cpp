@@ -5,7 +5,10 @@
 #include "ui/model_text.h"
 #include "ui/spin_control/spin_control.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QVariant>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -13,6 +16,9 @@ namespace qv {
 namespace {
 
 template <typename Id> QString objectName(Id id) { return toQt(name(id)); }
+
+constexpr const char* kInchTextProperty = "quorvaneInchText";
+constexpr const char* kMetricTextProperty = "quorvaneMetricText";
 
 } // namespace
 
@@ -84,12 +90,32 @@ QGroupBox* addPanel(QWidget* parent, const QString& title, QRect where)
     return panel;
 }
 
+void followLengthUnit(QLabel* label, const QString& inchText, const QString& metricText)
+{
+    label->setProperty(kInchTextProperty, inchText);
+    label->setProperty(kMetricTextProperty, metricText);
+}
+
+void showLengthUnit(QWidget* root, LengthUnit unit)
+{
+    const char* property = unit == LengthUnit::Inches ? kInchTextProperty : kMetricTextProperty;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const QVariant text = label->property(property);
+        if (!text.isValid() || label->text() == text.toString()) continue;
+        label->setText(text.toString());
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    }
+}
+
 void addRow(QWidget* sheet, Column column, int y, const Row& row)
 {
     int x = column.x;
     const QRect captionRect(x, y, column.captionWidth - kCaptionGap, kRowHeight);
     if (row.captionLabel) addLabel(sheet, row.caption, captionRect, *row.captionLabel);
-    else if (*row.caption) addLabel(sheet, row.caption, captionRect);
+    else if (*row.caption) {
+        QLabel* caption = addLabel(sheet, row.caption, captionRect);
+        if (row.metricCaption) followLengthUnit(caption, row.caption, row.metricCaption);
+    }
     x += column.captionWidth;
     addField(sheet, row.field, QRect(x, y, kFieldWidth, kRowHeight));
     x += kFieldWidth;
@@ -100,6 +126,10 @@ void addRow(QWidget* sheet, Column column, int y, const Row& row)
     if (row.unit) {
         QLabel* unit = addLabel(sheet, row.unit, QRect(x + kGap, y, kUnitWidth, kRowHeight));
         unit->resize(unit->sizeHint().width(), kRowHeight);
+        // A length's unit comes from the field table, so it names the unit the field shows.
+        const LengthQuantity quantity = metricOf(row.field).quantity;
+        if (quantity != LengthQuantity::None && toQt(unitCaption(quantity, LengthUnit::Inches)) == row.unit)
+            followLengthUnit(unit, row.unit, toQt(unitCaption(quantity, LengthUnit::Millimetres)));
     }
 }
 

@@ -4,6 +4,7 @@
 // id and carries its name as its object name, which is all the binder needs.
 
 #include "core/form.h"
+#include "core/length_unit.h"
 
 #include <QLabel>
 #include <QRect>
@@ -37,6 +38,8 @@ struct Row {
     const char* unit = nullptr;
     // A caption label the program retitles or hides.
     std::optional<ControlId> captionLabel{};
+    // The caption in a millimetre session, where it names the unit itself ("Turns/cm").
+    const char* metricCaption = nullptr;
 };
 
 // captionWidth runs from x to the field and includes the caption's gap.
@@ -60,6 +63,11 @@ SpinControl* addSpin(QWidget* parent, ControlId id, QPoint at);
 QAbstractButton* addRadio(QWidget* parent, OptionId id, const QString& text, QRect where);
 QAbstractButton* addCheck(QWidget* parent, OptionId id, const QString& text, QRect where);
 QGroupBox* addPanel(QWidget* parent, const QString& title, QRect where);
+
+// A label whose text names a unit of length shows inchText or metricText as the session's unit is.
+void followLengthUnit(QLabel* label, const QString& inchText, const QString& metricText);
+// Every such label under root shows its text for the unit, as wide as that text.
+void showLengthUnit(QWidget* root, LengthUnit unit);
 
 inline const QColor kHeadingColour{128, 0, 0};
 

@@ -7,7 +7,7 @@
 namespace qv {
 
 // The area a sheet has inside the tab control.
-inline constexpr int kSheetWidth = 431;
+inline constexpr int kSheetWidth = 441;
 inline constexpr int kSheetHeight = 294;
 
 class PrimarySheet : public QWidget {

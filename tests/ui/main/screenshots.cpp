@@ -1,6 +1,6 @@
 // Saves pictures of the main window for a person to look at: the start picture, every sheet
-// after a pass, and the scratch pad with a few lines. Usage: quorvane_main_page_shots DIR
-// (QT_SCALE_FACTOR=2 gives the double-density pictures).
+// after a pass, and the scratch pad with a few lines. Usage: quorvane_main_page_shots DIR [mm]
+// (QT_SCALE_FACTOR=2 gives the double-density pictures; mm shows every length in millimetres).
 
 #include "main_page.h"
 
@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     if (argc < 2) return 2;
     const QDir out(QString::fromLocal8Bit(argv[1]));
     qv::TMainPage page;
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == "mm") page.setLengthUnit(qv::LengthUnit::Millimetres);
     page.show();
     QTest::qWait(50);
     const auto save = [&](const QString& name) { return page.grab().save(out.filePath(name + ".png")); };

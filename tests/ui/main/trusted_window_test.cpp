@@ -144,12 +144,16 @@ private slots:
         calc.design.ratedAmps = design.ratedAmps;
         calc.design.primaryTurns = design.primaryTurns;
         for (const FieldId id : kDesignInputFields) showVariable(calc, id);
-        for (int pass = 0; pass < 3; ++pass) page->Main_Loop1();
-        QVERIFY2(cutFields().isEmpty(), qPrintable(cutFields().join("\n")));
-        // Practical values fit the width the sheet gives the field; none had to widen.
-        if (!design.practical) return;
-        for (auto* edit : page->findChildren<FieldEdit*>())
-            QVERIFY2(edit->width() == kFieldWidth, qPrintable(edit->objectName() + " \"" + edit->text() + "\" widened"));
+        // Millimetres give the longest texts of a length: 72 in is 1828.80 mm.
+        for (const LengthUnit unit : {LengthUnit::Inches, LengthUnit::Millimetres}) {
+            page->setLengthUnit(unit);
+            for (int pass = 0; pass < 3; ++pass) page->Main_Loop1();
+            QVERIFY2(cutFields().isEmpty(), qPrintable(cutFields().join("\n")));
+            // Practical values fit the width the sheet gives the field; none had to widen.
+            if (!design.practical) continue;
+            for (auto* edit : page->findChildren<FieldEdit*>())
+                QVERIFY2(edit->width() == kFieldWidth, qPrintable(edit->objectName() + " \"" + edit->text() + "\" widened"));
+        }
     }
 
     // A value no practical coil gives still shows whole: the field widens rather than cut it.
@@ -509,23 +513,29 @@ private slots:
         QVERIFY(!page->isVisible());
     }
 
-    // A caption's text ends clear of the field beside it, and a unit clear of the next caption.
+    // A caption's text ends clear of the field beside it, and a unit clear of the next caption and
+    // of the sheet's edge, in inches and in the longer millimetre units.
     void captionsKeepClearOfTheirNeighbours()
     {
         begin();
         constexpr int kMinimumGap = 3;
         auto* pages = widget<QTabWidget>("MainPages");
         QStringList faults;
-        for (int i = 0; i < pages->count(); ++i) {
-            pages->setCurrentIndex(i);
-            for (auto* label : pages->widget(i)->findChildren<QLabel*>()) {
-                if (!label->isVisible() || label->text().isEmpty() || label->wordWrap()) continue;
-                const int textEnd = label->x() + label->sizeHint().width();
-                for (auto* other : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    if (other == label || !other->isVisible() || other->x() <= label->x()) continue;
-                    const bool sameRow = other->y() < label->geometry().bottom() && label->y() < other->geometry().bottom();
-                    if (sameRow && textEnd + kMinimumGap > other->x())
-                        faults << label->text() + " runs into " + other->objectName() + " " + other->metaObject()->className();
+        for (const LengthUnit unit : {LengthUnit::Inches, LengthUnit::Millimetres}) {
+            page->setLengthUnit(unit);
+            for (int i = 0; i < pages->count(); ++i) {
+                pages->setCurrentIndex(i);
+                for (auto* label : pages->widget(i)->findChildren<QLabel*>()) {
+                    if (!label->isVisible() || label->text().isEmpty() || label->wordWrap()) continue;
+                    const int textEnd = label->x() + label->sizeHint().width();
+                    if (textEnd > label->parentWidget()->width())
+                        faults << label->text() + " runs past the edge of " + label->parentWidget()->objectName();
+                    for (auto* other : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                        if (other == label || !other->isVisible() || other->x() <= label->x()) continue;
+                        const bool sameRow = other->y() < label->geometry().bottom() && label->y() < other->geometry().bottom();
+                        if (sameRow && textEnd + kMinimumGap > other->x())
+                            faults << label->text() + " runs into " + other->objectName() + " " + other->metaObject()->className();
+                    }
                 }
             }
         }
