@@ -35,12 +35,12 @@ SweepArgument parseSweep(const std::string& argument)
 {
     SweepArgument parsed;
     const auto lines = split(argument, kCompanionSeparator);
-    const std::string_view spec = lines.front();
-    const auto equals = spec.find('=');
-    const SweepInput* input = equals == std::string_view::npos ? nullptr : sweepInputByName(spec.substr(0, equals));
+    const std::string_view sweepRange = lines.front();
+    const auto equals = sweepRange.find('=');
+    const SweepInput* input = equals == std::string_view::npos ? nullptr : sweepInputByName(sweepRange.substr(0, equals));
     if (!input) return {"expected NAME=FROM:TO:POINTS[:log] with NAME an input --set, --geometry or --tank takes", {}};
     parsed.request.input = *input;
-    const auto range = split(spec.substr(equals + 1), ':');
+    const auto range = split(sweepRange.substr(equals + 1), ':');
     const bool logarithmic = range.size() == 4 && range[3] == "log";
     if (range.size() != 3 && !logarithmic) return {"expected FROM:TO:POINTS or FROM:TO:POINTS:log", {}};
     const ParseResult from = parseNumber(range[0]);

@@ -219,6 +219,8 @@ void BeginButtonClick(Calculator& calc)
     calc.form.statusPanels[1] = "Running";
     calc.form.activeSheet = Sheet::PrimarySheet;
     startTimer(calc);
+    if (!calc.startNoticeShown) return;
+    calc.startNoticeShown = false;
     replaceScratchPad(calc, {});
 }
 

@@ -44,6 +44,9 @@ struct Calculator {
     std::string designFileName = kUntitledDesignName;
     std::string scratchFileName = kDefaultScratchName;
     bool topLoadFlag = false; // TopLoadCheck as the last pass left it; the netlists read it
+    // The scratch pad shows the start notice until the first BEGIN empties it; after that it holds
+    // the user's notes, which a return to the start picture and BEGIN again must keep.
+    bool startNoticeShown = true;
     // The unit the fields show lengths in: the session's choice, never saved with the design.
     LengthUnit lengthUnit = LengthUnit::Inches;
     bool timerRunning = false;

@@ -23,6 +23,8 @@ namespace {
 // the drawn potential is then within 0.35 % of the top's voltage of the full panel sum everywhere,
 // finer than a drawn line.
 constexpr double kOpeningRatio = 4;
+// From the opening out to this multiple of it the rings take over gradually.
+constexpr double kBlendRatio = 1.5;
 // A drawing needs about 1e-4: eight pairs of the ceiling's images reach that.
 constexpr int kCeilingPairs = 8;
 constexpr int kMaxGridSide = 4000;
@@ -98,12 +100,24 @@ private:
         const Group& g = groups_[static_cast<std::size_t>(index)];
         const double gz = image.reflected ? image.shiftM - g.z : g.z + image.shiftM;
         const double opening = kOpeningRatio * g.radius;
-        if ((r - g.r) * (r - g.r) + (z - gz) * (z - gz) > opening * opening) {
-            // Two rings of half the charge, one spread either side of the centre.
-            const double spreadZ = image.reflected ? -g.spreadZ : g.spreadZ;
-            return image.sign * g.charge / 2 *
-                   (ringGreen(g.r + g.spreadR, gz + spreadZ, r, z) + ringGreen(g.r - g.spreadR, gz - spreadZ, r, z));
-        }
+        const double distance = std::hypot(r - g.r, z - gz);
+        if (distance <= opening) return closeUp(g, r, z, image);
+        // Two rings of half the charge, one spread either side of the centre.
+        const double spreadZ = image.reflected ? -g.spreadZ : g.spreadZ;
+        const double rings = image.sign * g.charge / 2 *
+                             (ringGreen(g.r + g.spreadR, gz + spreadZ, r, z) + ringGreen(g.r - g.spreadR, gz - spreadZ, r, z));
+        const double blendEnd = kBlendRatio * opening;
+        if (distance >= blendEnd) return rings;
+        // Across the band the two forms are blended smoothly, so the drawn potential has no step
+        // (a step where the rings take over bends a weak equipotential line into a hook).
+        const double t = (distance - opening) / (blendEnd - opening);
+        const double w = t * t * (3 - 2 * t);
+        return w * rings + (1 - w) * closeUp(g, r, z, image);
+    }
+
+    // The group's potential from its panels, or its halves.
+    double closeUp(const Group& g, double r, double z, const Image& image) const
+    {
         if (g.lower < 0) {
             // sigma 2 pi integral of r_s K / rho ds = q K / rho for the panel's charge spread along it.
             const Panel& panel = panels_[static_cast<std::size_t>(g.first)];

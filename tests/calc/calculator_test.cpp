@@ -174,7 +174,7 @@ TEST_F(CalculatorTest, BeginAndSplashKeepTheDesign)
     replaceScratchPad(calc, "notes");
     BeginButtonClick(calc);
     EXPECT_DOUBLE_EQ(calc.design.tubeDiameterInches, 4);
-    EXPECT_TRUE(calc.scratchPad.empty()) << "BEGIN empties the scratch pad again";
+    EXPECT_EQ(calc.scratchPad, "notes") << "BEGIN again keeps the user's notes; only the start notice goes";
 }
 
 TEST_F(CalculatorTest, PassRefreshesStatusReferenceAndTopLoadFlag)

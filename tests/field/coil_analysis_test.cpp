@@ -385,5 +385,23 @@ TEST(PotentialMap, MatchesTheWindingAndTheFloorAndStaysBetweenGroundAndTop)
         EXPECT_TRUE(std::isnan(v) || (v > -1e-6 && v < 1 + 1e-3)) << v;
 }
 
+TEST(PotentialMap, HasNoStepWhereDistantChargesAreLumped)
+{
+    // A row at 1 mm spacing beside the start coil, out to where far panel groups change from
+    // their panels to two rings. Off the winding's charged sheet (where the field's slope jumps)
+    // the field is smooth: its second difference at 1 mm is about 1e-6 of the top's voltage; a
+    // step of even 0.05 % would show.
+    const CoilModel coil = startCoil();
+    const int columns = 701;
+    const PotentialMap map = loadedPotential(coil, 0.7, 0.508, columns, 2);
+    ASSERT_EQ(map.status, "ok");
+    const int windingMm = static_cast<int>(std::lround(coil.secondaryRadiusM * 1000));
+    for (int c = 1; c + 1 < columns; ++c) {
+        const auto v = [&](int column) { return map.potential[static_cast<std::size_t>(columns + column)]; };
+        if (std::abs(c - windingMm) <= 2) continue;
+        EXPECT_LT(std::abs(v(c + 1) - 2 * v(c) + v(c - 1)), 5e-5) << "r = " << c << " mm";
+    }
+}
+
 } // namespace
 } // namespace qv::field

@@ -112,7 +112,12 @@ TCoilAnalysisDlg::TCoilAnalysisDlg(Calculator& calc, QWidget* parent)
     });
 }
 
-TCoilAnalysisDlg::~TCoilAnalysisDlg() = default;
+TCoilAnalysisDlg::~TCoilAnalysisDlg()
+{
+    // A field that has the focus as the window goes reports its editing finished; by then the
+    // window is half taken down.
+    for (QLineEdit* edit : edits_) edit->disconnect(this);
+}
 
 QWidget* TCoilAnalysisDlg::buildInputs()
 {

@@ -248,16 +248,17 @@ QWidget* TMainPage::sheets() const { return pages_; }
 
 void TMainPage::BeginButtonClick()
 {
+    const bool firstStart = calc_.startNoticeShown;
     qv::BeginButtonClick(calc_);
     // The emptied pad is where the user's notes start.
-    saved_.takeScratchPad(calc_);
+    if (firstStart) saved_.takeScratchPad(calc_);
     showRunning(true);
     QFont bold = statusBar()->font();
     bold.setBold(true);
     statusBar()->setFont(bold);
     refreshView();
     // The start notice is no note of the user's to take back.
-    scratchPad_->document()->clearUndoRedoStacks();
+    if (firstStart) scratchPad_->document()->clearUndoRedoStacks();
     // BEGIN had the focus; it goes to the sheets' tabs rather than into a field.
     pages_->setFocus(Qt::OtherFocusReason);
 }

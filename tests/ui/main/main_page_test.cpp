@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), widget("BeginButton"));
         QTest::keyClick(widget("BeginButton"), Qt::Key_Return);
         QCOMPARE(widget<QTabWidget>("MainPages")->currentIndex(), 0);
-        QVERIFY(widget<QPlainTextEdit>("ScratchPad")->toPlainText().isEmpty());
+        QCOMPARE(widget<QPlainTextEdit>("ScratchPad")->toPlainText(), QString("notes"));
         page->Main_Loop1();
         QCOMPARE(status(0), QString("coil.qvd"));
         QCOMPARE(page->calculator().design.primaryInsideDiameterInches, 9.0);

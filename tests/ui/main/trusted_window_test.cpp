@@ -224,6 +224,19 @@ private slots:
         QCOMPARE(question.asked, QStringList{"the design"});
     }
 
+    // The start picture and BEGIN again keep the user's notes, still unsaved.
+    void notesOutliveTheStartPicture()
+    {
+        begin();
+        QTest::keyClicks(widget("ScratchPad"), "notes");
+        click(widget("SplashButton"));
+        click(widget("BeginButton"));
+        QCOMPARE(page->calculator().scratchPad, std::string("notes"));
+        question.answers = {UnsavedAnswer::Cancel};
+        QVERIFY(!page->close());
+        QCOMPARE(question.asked, QStringList{"the scratch pad"});
+    }
+
     // "Copy To ScratchPad" over the user's notes: one step that Ctrl+Z takes back.
     void replacedScratchPadComesBackWithUndo()
     {
