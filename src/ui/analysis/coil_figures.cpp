@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -54,12 +55,14 @@ private:
 };
 
 // extraTip is said in the figure's tooltip besides its own reason (the typed top load).
+// shown converts a length to the session's unit; other figures pass through.
 QString solvedCell(const field::Analysis* analysis, field::Figure field::Analysis::*solved, Format format,
-                   const QString& caption, const QString& extraTip, Reasons& reasons)
+                   const QString& caption, const QString& extraTip, Reasons& reasons,
+                   const std::function<double(double)>& shown = [](double v) { return v; })
 {
     if (!analysis) return note(QObject::tr("solving..."));
     const field::Figure& figure = analysis->*solved;
-    if (figure.value && std::isfinite(*figure.value)) return number(*figure.value, format, extraTip);
+    if (figure.value && std::isfinite(*figure.value)) return number(shown(*figure.value), format, extraTip);
     QString reason = QString::fromStdString(figure.reason.empty() ? analysis->status : figure.reason);
     if (reason.isEmpty() || reason == "ok") reason = QObject::tr("the field solution gives none");
     reasons.add(caption, reason);
@@ -91,6 +94,7 @@ ClassicFigures classicFigures(const Calculator& calc)
     for (std::size_t i = 0; i < kComparedFigureCount; ++i) figures.values[i] = kComparedFigureRows[i].classic(calc);
     if (!calc.form.checked(OptionId::NoCap)) figures.typedTopLoadPf = calc.design.topLoadPf;
     figures.solvedTopLoad = currentCoilModel(calc).topLoad;
+    figures.lengthUnit = calc.lengthUnit;
     return figures;
 }
 
@@ -99,7 +103,8 @@ bool sameFigures(const ClassicFigures& a, const ClassicFigures& b)
     const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
     return std::equal(a.values.begin(), a.values.end(), b.values.begin(), same) &&
            a.typedTopLoadPf.has_value() == b.typedTopLoadPf.has_value() &&
-           (!a.typedTopLoadPf || same(*a.typedTopLoadPf, *b.typedTopLoadPf)) && a.solvedTopLoad == b.solvedTopLoad;
+           (!a.typedTopLoadPf || same(*a.typedTopLoadPf, *b.typedTopLoadPf)) && a.solvedTopLoad == b.solvedTopLoad &&
+           a.lengthUnit == b.lengthUnit;
 }
 
 QString typedTopLoadNote(const ClassicFigures& classic)
@@ -128,7 +133,9 @@ QString figuresHtml(const ClassicFigures& classic, const field::Analysis* analys
     html += "<tr><th align='left' colspan='4'><br>" + QObject::tr("From the field solution only") + "</th></tr>";
     for (const SolvedFigureRow& r : kSolvedFigureRows) {
         const QString caption = QObject::tr(r.caption);
-        html += row(caption, r.unit, QString(), solvedCell(analysis, r.solved, r.format, caption, {}, reasons));
+        const auto shown = [&r, &classic](double v) { return r.valueIn(v, classic.lengthUnit); };
+        html += row(caption, QString::fromUtf8(r.unitIn(classic.lengthUnit)), QString(),
+                    solvedCell(analysis, r.solved, r.format, caption, {}, reasons, shown));
     }
     html += "</table>" + reasons.html();
     if (!typedNote.isEmpty()) html += "<p>" + note(typedNote) + "</p>";

@@ -4,6 +4,7 @@
 // value shows why in its tooltip and once below the table, never a number that is not one. The
 // table's cells never wrap; the notes below it do, so a long reason never widens the window.
 
+#include "core/length_unit.h"
 #include "field/coil_field.h"
 #include "io/coil_figure_rows.h"
 
@@ -26,6 +27,8 @@ struct ClassicFigures {
     // the classic column uses it, the field solution stands the Topload C sheet's shape instead.
     std::optional<double> typedTopLoadPf;
     field::TopLoadShape solvedTopLoad = field::TopLoadShape::None;
+    // The unit the session shows lengths in (the primary height for the target k).
+    LengthUnit lengthUnit = LengthUnit::Inches;
 };
 ClassicFigures classicFigures(const Calculator& calc);
 // Equal figure by figure, a figure that is not a number equal to another that is not one.

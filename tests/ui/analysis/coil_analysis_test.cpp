@@ -11,6 +11,7 @@
 #include "window_fixture.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
@@ -201,6 +202,23 @@ private slots:
         const QString shown = dlg->figuresText();
         for (const char* bad : {"nan", "inf", "----"}) QVERIFY2(!shown.contains(bad, Qt::CaseInsensitive), qPrintable(shown));
         QVERIFY(shown.contains("no value on the sheets"));
+    }
+
+    // In a millimetre session the one length among the figures follows the unit, and its value too.
+    void thePrimaryHeightFollowsTheUnit()
+    {
+        openAndSolve();
+        const QRegularExpression height("Primary height for the target k\\s+(\\S+)\\s+([0-9.]+)");
+        const QRegularExpressionMatch inches = height.match(dlg->figuresText());
+        QVERIFY2(inches.hasMatch(), qPrintable(dlg->figuresText()));
+        QCOMPARE(inches.captured(1), QString("in"));
+        switchLengthUnit(calc(), LengthUnit::Millimetres);
+        dlg->follow();
+        const QRegularExpressionMatch mm = height.match(dlg->figuresText());
+        QVERIFY2(mm.hasMatch(), qPrintable(dlg->figuresText()));
+        QCOMPARE(mm.captured(1), QString("mm"));
+        // 1.82 in is shown to 0.005 in; as millimetres 25.4 times that, to 0.005 mm.
+        QVERIFY(std::abs(mm.captured(2).toDouble() - 25.4 * inches.captured(2).toDouble()) < 25.4 * 0.005 + 0.005);
     }
 
     // A figure without a value, or one the field solution takes from elsewhere than the classic
