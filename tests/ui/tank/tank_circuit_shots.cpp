@@ -1,6 +1,7 @@
 // Saves pictures of the Tank Circuit window for a person to look at: the start design building
-// its bank, the same coil making streamers, and with a capacitor too big for any turn.
+// its bank, the same coil making streamers, with a capacitor too big for any turn, and in millimetres.
 // Usage: quorvane_tank_circuit_shots <folder>
+#include "core/calculator.h"
 #include "main_page.h"
 #include "ui/tank/tank_circuit_dlg.h"
 
@@ -62,5 +63,13 @@ int main(int argc, char* argv[])
     dlg.follow();
     settle();
     ok = dlg.grab().save(folder.filePath("tank_no_tap.png")) && ok;
+
+    // The same window in a millimetre session: the leads, the tap wire and the gaps in metric units.
+    page.calculator().design.tank.capacitorUf = 0;
+    qv::switchLengthUnit(page.calculator(), qv::LengthUnit::Millimetres);
+    dlg.follow();
+    waitForSolution(dlg);
+    settle();
+    ok = dlg.grab().save(folder.filePath("tank_mm.png")) && ok;
     return ok ? 0 : 1;
 }
