@@ -174,6 +174,7 @@ void TCoilAnalysisDlg::follow()
 {
     syncInputs();
     const field::CoilModel model = currentCoilModel(calc_);
+    drawing_->setLengthUnit(calc_.lengthUnit);
     const double aspect = drawing_->areaAspect();
     const bool reshaped = std::abs(aspect - requestedAspect_) > kAspectTolerance * requestedAspect_;
     if (!requestedModel_ || *requestedModel_ != model || reshaped) {

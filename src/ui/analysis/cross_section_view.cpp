@@ -23,7 +23,17 @@ constexpr double kMetresPerInch = 0.0254;
 constexpr double kPercent = 100;
 constexpr double kMinimumTurnRadiusPixels = 0.5; // a wire thinner than a pixel still shows
 // Height ticks at a step from this list, the first that leaves two text lines between numbers.
-constexpr std::array<double, 10> kTickStepsInches{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
+// The drawing's lengths in the session's unit: the height axis and the scale bar.
+struct DrawnUnit {
+    double metresPerUnit;
+    const char* caption;
+    std::array<double, 10> tickSteps; // in the unit, smallest first
+    double barMetres;
+    const char* barCaption;
+};
+constexpr DrawnUnit kInchDrawing{kMetresPerInch, "in", {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}, kMetresPerFoot, "1 ft"};
+constexpr DrawnUnit kMillimetreDrawing{1e-3, "mm", {25, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000}, 0.3, "0.3 m"};
+const DrawnUnit& drawnUnit(LengthUnit unit) { return unit == LengthUnit::Millimetres ? kMillimetreDrawing : kInchDrawing; }
 const QColor kFloorColour(120, 100, 80);
 const QColor kWindingColour(196, 120, 60);
 const QColor kPrimaryColour(60, 90, 160);
@@ -215,27 +225,35 @@ std::vector<DrawnLabel> CrossSectionView::lineLabels() const
     return labels;
 }
 
-// Heights above the floor in whole inches, at a step that leaves room for the numbers.
+// Heights above the floor in whole units, at a step that leaves room for the numbers.
 std::vector<DrawnLabel> CrossSectionView::heightTicks() const
 {
     std::vector<DrawnLabel> ticks;
-    const double pixelsPerInch = pixelsPerMetre() * kMetresPerInch;
-    if (pixelsPerInch <= 0) return ticks;
+    const DrawnUnit& unit = drawnUnit(lengthUnit_);
+    const double pixelsPerUnit = pixelsPerMetre() * unit.metresPerUnit;
+    if (pixelsPerUnit <= 0) return ticks;
     const double roomPixels = 2.0 * fontMetrics().height();
-    const auto step = std::find_if(kTickStepsInches.begin(), kTickStepsInches.end(),
-                                   [&](double inches) { return inches * pixelsPerInch >= roomPixels; });
-    if (step == kTickStepsInches.end()) return ticks;
-    const double topInches = solution_->viewHeightM / kMetresPerInch;
+    const auto step = std::find_if(unit.tickSteps.begin(), unit.tickSteps.end(),
+                                   [&](double units) { return units * pixelsPerUnit >= roomPixels; });
+    if (step == unit.tickSteps.end()) return ticks;
+    const double topUnits = solution_->viewHeightM / unit.metresPerUnit;
     const double left = sectionRect().right();
     const double right = plotLeft() - kTickPixels - kLabelPadPixels;
     const double lineHeight = fontMetrics().height();
-    const auto count = static_cast<int>(std::floor(topInches / *step + 1e-9));
+    const auto count = static_cast<int>(std::floor(topUnits / *step + 1e-9));
     for (int i = 0; i <= count; ++i) {
-        const double inches = i * *step;
-        const double y = toWidget(0, inches * kMetresPerInch).y();
-        ticks.push_back({QString::number(inches, 'f', 0), QRectF(left, y - lineHeight / 2, right - left, lineHeight), 0});
+        const double units = i * *step;
+        const double y = toWidget(0, units * unit.metresPerUnit).y();
+        ticks.push_back({QString::number(units, 'f', 0), QRectF(left, y - lineHeight / 2, right - left, lineHeight), 0});
     }
     return ticks;
+}
+
+void CrossSectionView::setLengthUnit(LengthUnit unit)
+{
+    if (unit == lengthUnit_) return;
+    lengthUnit_ = unit;
+    update();
 }
 
 void CrossSectionView::paintEvent(QPaintEvent*)
@@ -404,21 +422,23 @@ void CrossSectionView::drawVoltageAxes(QPainter& painter, double axisPercent) co
     painter.drawText(strip, Qt::AlignCenter, tr("V along winding"));
     const double unitLeft = sectionRect().right();
     painter.drawText(QRectF(unitLeft, topY - lineHeight - kHatchPixels, left - unitLeft, lineHeight),
-                     Qt::AlignRight | Qt::AlignVCenter, tr("in"));
+                     Qt::AlignRight | Qt::AlignVCenter, tr(drawnUnit(lengthUnit_).caption));
 }
 
-// A one-foot bar under the floor's hatching, so the scale can be read off the picture.
+// A bar of a round length under the floor's hatching, so the scale can be read off the picture.
 void CrossSectionView::drawScale(QPainter& painter) const
 {
+    const DrawnUnit& unit = drawnUnit(lengthUnit_);
+    const QString caption = tr(unit.barCaption);
     const QRectF area = drawingArea();
-    const double footPixels = kMetresPerFoot * pixelsPerMetre();
+    const double barPixels = unit.barMetres * pixelsPerMetre();
     const QPointF start(area.left(), area.bottom() + kHatchPixels + fontMetrics().height());
     painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(start, start + QPointF(footPixels, 0));
+    painter.drawLine(start, start + QPointF(barPixels, 0));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(start.x() + footPixels + kTickPixels, start.y() - fontMetrics().height() / 2.0,
-                            fontMetrics().horizontalAdvance(tr("1 ft")) + kLabelPadPixels, fontMetrics().height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, tr("1 ft"));
+    painter.drawText(QRectF(start.x() + barPixels + kTickPixels, start.y() - fontMetrics().height() / 2.0,
+                            fontMetrics().horizontalAdvance(caption) + kLabelPadPixels, fontMetrics().height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
 }
 
 } // namespace qv

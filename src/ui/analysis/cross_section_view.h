@@ -5,6 +5,7 @@
 // winding on axes of height and percent. One scale serves both directions, so the picture is the
 // coil's true shape.
 
+#include "core/length_unit.h"
 #include "ui/analysis/analysis_worker.h"
 
 #include <QPointF>
@@ -31,6 +32,8 @@ public:
     explicit CrossSectionView(QWidget* parent = nullptr);
 
     void showSolution(const AnalysisSolution& solution);
+    // The unit the height axis and the scale bar speak (the session's).
+    void setLengthUnit(LengthUnit unit);
 
     // Where the drawing puts things, in widget coordinates (for tests and the paint alike).
     QRectF secondaryRect() const;
@@ -39,7 +42,7 @@ public:
     double areaAspect() const; // the drawing area's height over its width
     std::vector<QRectF> primaryTurnRects() const;
     std::vector<DrawnLabel> lineLabels() const;  // one per drawn level, inside the drawing area
-    std::vector<DrawnLabel> heightTicks() const; // the voltage plot's height axis, in inches
+    std::vector<DrawnLabel> heightTicks() const; // the voltage plot's height axis, in the session's unit
     QRectF legendRect() const;
 
     QSize minimumSizeHint() const override;
@@ -65,6 +68,7 @@ private:
     void drawScale(QPainter& painter) const;
 
     std::optional<AnalysisSolution> solution_;
+    LengthUnit lengthUnit_ = LengthUnit::Inches;
     mutable std::optional<std::pair<QSize, QRectF>> measuredArea_; // the drawing area at that size
 };
 

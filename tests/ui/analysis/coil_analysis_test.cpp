@@ -219,6 +219,13 @@ private slots:
         QCOMPARE(mm.captured(1), QString("mm"));
         // 1.82 in is shown to 0.005 in; as millimetres 25.4 times that, to 0.005 mm.
         QVERIFY(std::abs(mm.captured(2).toDouble() - 25.4 * inches.captured(2).toDouble()) < 25.4 * 0.005 + 0.005);
+        // The drawing's height axis too: its ticks stand at their millimetres above the floor.
+        const auto* drawing = dlg->findChild<CrossSectionView*>("CrossSection");
+        const std::vector<DrawnLabel> ticks = drawing->heightTicks();
+        QVERIFY(ticks.size() >= 3);
+        const double mmPixels = 1e-3 * drawing->pixelsPerMetre();
+        for (const DrawnLabel& tick : ticks)
+            QVERIFY(std::abs(tick.rect.center().y() - (drawing->drawingArea().bottom() - tick.text.toDouble() * mmPixels)) < 0.5);
     }
 
     // A figure without a value, or one the field solution takes from elsewhere than the classic
