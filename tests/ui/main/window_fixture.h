@@ -83,6 +83,21 @@ private:
     }
 };
 
+// Types into a window's field as a person does: into the field, over its whole text, then Enter.
+inline void typeAndEnter(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Whether a window that follows the design has shown the newest field solution it asked for.
+template <typename FollowingWindow> bool showsNewestSolution(const FollowingWindow& window)
+{
+    return window.shownGeneration() == window.requestedGeneration() && window.shownGeneration() > 0;
+}
+
 // One main window per test, for test classes that derive from it beside QObject: made with
 // makePage() in init(), given what else the test wires in, shown with showActive(), and
 // dropped in cleanup() by closePage(), which says which unexpected dialogs appeared.

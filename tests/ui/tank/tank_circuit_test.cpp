@@ -45,15 +45,8 @@ private:
 
     Calculator& calc() { return page->calculator(); }
     QLineEdit* edit(const char* name) { return dlg->findChild<QLineEdit*>(name); }
-    bool solved() const { return dlg->shownGeneration() == dlg->requestedGeneration() && dlg->shownGeneration() > 0; }
-    void type(const char* name, const QString& text)
-    {
-        QLineEdit* e = edit(name);
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
-    }
+    bool solved() const { return showsNewestSolution(*dlg); }
+    void type(const char* name, const QString& text) { typeAndEnter(edit(name), text); }
     void openAndSolve()
     {
         dlg->showTank();
