@@ -3,7 +3,6 @@
 #include "app/batch_assignment.h"
 #include "core/calculator.h"
 #include "core/length_unit.h"
-#include "printed_names.h"
 #include "core/surroundings_inputs.h"
 #include "field/coil_field.h"
 #include "io/analysis_figures.h"

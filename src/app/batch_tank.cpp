@@ -1,7 +1,6 @@
 #include "app/batch_tank.h"
 
 #include "app/batch_assignment.h"
-#include "app/printed_names.h"
 #include "core/calculator.h"
 #include "core/tank_inputs.h"
 #include "io/analysis_model.h"

@@ -41,6 +41,14 @@ std::string_view unitCaption(LengthQuantity quantity, LengthUnit unit)
     return {};
 }
 
+std::string nameInUnit(std::string_view storedName, LengthQuantity quantity, LengthUnit unit)
+{
+    const std::string storedSuffix = "_" + std::string(unitCaption(quantity, LengthUnit::Inches));
+    if (quantity == LengthQuantity::None || !storedName.ends_with(storedSuffix)) return std::string(storedName);
+    return std::string(storedName.substr(0, storedName.size() - storedSuffix.size() + 1)) +
+           std::string(unitCaption(quantity, unit));
+}
+
 std::string_view unitName(LengthUnit unit) { return unit == LengthUnit::Millimetres ? "mm" : "in"; }
 
 std::optional<LengthUnit> lengthUnitByName(std::string_view name)

@@ -5,6 +5,7 @@
 // through these functions.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -27,6 +28,11 @@ double storedValue(double shownValue, LengthQuantity quantity, LengthUnit unit);
 
 // "in", "mm", "ft", "m", "turns/in", "turns/cm"; empty for a quantity that is no length.
 std::string_view unitCaption(LengthQuantity quantity, LengthUnit unit);
+
+// The name a figure is printed under in a session: a length's name ends in its stored unit
+// ("gap_each_in", "tap_wire_ft") and is printed with the session's ("gap_each_mm", "tap_wire_m").
+// Printed names are a contract for scripts; any other name is printed as it is.
+std::string nameInUnit(std::string_view storedName, LengthQuantity quantity, LengthUnit unit);
 
 // "in" and "mm", as the command line and the settings spell them.
 std::string_view unitName(LengthUnit unit);

@@ -45,7 +45,8 @@ std::string enterSheetValue(Calculator& calc, FieldId id, double value)
     if (editing) endEdit(calc, id);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     // The acceptance step has refused it with this same rule (and said so to the host).
-    if (!typedInput(id)->rule.admits(value)) return kInvalidDataMessage;
+    const InputField& input = *typedInput(id);
+    if (!input.rule.admits(storedValue(value, input.metric.quantity, calc.lengthUnit))) return kInvalidDataMessage;
     // Shown in the field's own format, as a spin button leaves it, rather than as a long typed text.
     showVariable(calc, id);
     return {};
@@ -53,14 +54,14 @@ std::string enterSheetValue(Calculator& calc, FieldId id, double value)
 
 std::string enterGeometryValue(Calculator& calc, const SurroundingsInput& input, double value)
 {
-    const SurroundingsEntry entry = enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value), LengthUnit::Inches);
+    const SurroundingsEntry entry = enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value), calc.lengthUnit);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     return entry.message;
 }
 
 std::string enterTankValue(Calculator& calc, const TankInput& input, double value)
 {
-    const InputEntry entry = enterTank(calc.design.tank, input, exactText(value), LengthUnit::Inches);
+    const InputEntry entry = enterTank(calc.design.tank, input, exactText(value), calc.lengthUnit);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     return entry.message;
 }
@@ -96,8 +97,8 @@ SolvedPoint solvePoint(const Calculator& calc, bool withTank)
     return {field.analysis, tank::tankFigures(calc, field)};
 }
 
-field::Figure readFigure(const Calculator& calc, const SolvedPoint* solved, const SweepFigure& f,
-                         const std::vector<std::string>& messages)
+field::Figure storedFigure(const Calculator& calc, const SolvedPoint* solved, const SweepFigure& f,
+                           const std::vector<std::string>& messages)
 {
     switch (f.kind) {
     case SweepFigureKind::Analysis:
@@ -109,6 +110,15 @@ field::Figure readFigure(const Calculator& calc, const SolvedPoint* solved, cons
     return sheetFigure(calc, static_cast<FieldId>(f.row), messages);
 }
 
+// The figure in the calculator's unit.
+field::Figure readFigure(const Calculator& calc, const SolvedPoint* solved, const SweepFigure& f,
+                         const std::vector<std::string>& messages)
+{
+    field::Figure figure = storedFigure(calc, solved, f, messages);
+    if (figure.value) figure.value = shownValue(*figure.value, f.quantity, calc.lengthUnit);
+    return figure;
+}
+
 // One point on its own copy of the design, so a refused value never reaches the next point.
 std::vector<field::Figure> sweepPoint(const Calculator& start, const SweepRequest& request, double value,
                                       std::string& refusal)
@@ -116,8 +126,6 @@ std::vector<field::Figure> sweepPoint(const Calculator& start, const SweepReques
     MessageLog log;
     Calculator calc = start;
     calc.host = &log;
-    // The sweep's values are the stored ones (inches), so the copy reads its typed texts in inches.
-    switchLengthUnit(calc, LengthUnit::Inches);
     const std::string rejection = enterSweepValue(calc, request.input, value);
     std::vector<field::Figure> figures;
     figures.reserve(request.figures.size());
@@ -199,10 +207,30 @@ std::string enterSweepValue(Calculator& calc, const SweepInput& input, double va
     return enterSheetValue(calc, static_cast<FieldId>(input.row), value);
 }
 
+SweepTable tableIn(SweepTable table, LengthUnit unit)
+{
+    if (unit == table.lengthUnit) return table; // converting there and back could move a value by a rounding
+    const auto convert = [&](double value, LengthQuantity quantity) {
+        return shownValue(storedValue(value, quantity, table.lengthUnit), quantity, unit);
+    };
+    const LengthQuantity inputQuantity = table.input.quantity;
+    table.designValue = convert(table.designValue, inputQuantity);
+    for (double& x : table.inputValues) x = convert(x, inputQuantity);
+    for (std::vector<field::Figure>& row : table.values)
+        for (std::size_t f = 0; f < row.size(); ++f)
+            if (row[f].value) row[f].value = convert(*row[f].value, table.figures[f].quantity);
+    table.input = unitIn(table.input, unit);
+    for (SweepFigure& f : table.figures) f = unitIn(f, unit);
+    table.lengthUnit = unit;
+    return table;
+}
+
 std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest& request, const SweepControl& control)
 {
-    SweepTable table{request.input, request.figures, currentValue(design, request.input), request.range.logarithmic,
-                     sweepValues(request.range), {}, {}};
+    const LengthUnit unit = design.lengthUnit;
+    SweepTable table{unitIn(request.input, unit), {}, unit, currentValue(design, request.input),
+                     request.range.logarithmic, sweepValues(request.range), {}, {}};
+    for (const SweepFigure& f : request.figures) table.figures.push_back(unitIn(f, unit));
     const std::size_t total = table.inputValues.size();
     table.refusals.resize(total);
     table.values.resize(total);
@@ -229,8 +257,12 @@ std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest&
 
 std::string sweepCsv(const SweepTable& table)
 {
-    std::string csv = csvCell(table.input.name + (table.input.unit.empty() ? "" : " (" + table.input.unit + ")"));
-    for (const SweepFigure& f : table.figures) csv += "," + csvCell(f.unit.empty() ? f.name : f.name + " (" + f.unit + ")");
+    const auto header = [&table](const auto& entry) {
+        const std::string shownName = nameInUnit(entry.name, entry.quantity, table.lengthUnit);
+        return csvCell(entry.unit.empty() ? shownName : shownName + " (" + entry.unit + ")");
+    };
+    std::string csv = header(table.input);
+    for (const SweepFigure& f : table.figures) csv += "," + header(f);
     csv += ",notes\n";
     for (std::size_t i = 0; i < table.inputValues.size(); ++i) {
         csv += csvNumber(table.inputValues[i]);

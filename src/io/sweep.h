@@ -47,9 +47,12 @@ struct SweepControl {
     int threads = 1; // the points are shared out among this many threads
 };
 
+// The values are in the unit of the calculator the sweep ran on, and the input's and figures'
+// units say so.
 struct SweepTable {
     SweepInput input;
     std::vector<SweepFigure> figures;
+    LengthUnit lengthUnit = LengthUnit::Inches;
     double designValue = 0; // the input's value in the design the sweep started from
     bool logarithmic = false;
     std::vector<double> inputValues;
@@ -57,18 +60,24 @@ struct SweepTable {
     std::vector<std::vector<field::Figure>> values; // per point, one per figure
 };
 
-// The whole table, or nothing when it was cancelled. The request's range must be sound
+// The table with its lengths in another unit, as a switch of the calculator's unit shows it.
+SweepTable tableIn(SweepTable table, LengthUnit unit);
+
+// The whole table, or nothing when it was cancelled. The range is in the calculator's unit, as a
+// person types it into the input. The request's range must be sound
 // (rangeRejection empty).
 std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest& request,
                                    const SweepControl& control = {});
 
-// Puts a value into the input as a person would type it (edit mode, the text, leaving the field)
-// and runs the passes that carry it into every result; the field then shows the value in its own
-// format. Returns the rejection the calculator reported, or empty when the value was taken.
+// Puts a value, in the calculator's unit, into the input as a person would type it (edit mode,
+// the text, leaving the field) and runs the passes that carry it into every result; the field
+// then shows the value in its own format. Returns the rejection the calculator reported, or empty
+// when the value was taken.
 std::string enterSweepValue(Calculator& calc, const SweepInput& input, double value);
 
-// The table as CSV: a header of names with their units, one row per point, empty cells for the
-// gaps and a last column with the reasons for them.
+// The table as CSV: a header of names with their units (a length's name in the table's unit, as
+// the batch front end prints it), one row per point, empty cells for the gaps and a last column
+// with the reasons for them.
 std::string sweepCsv(const SweepTable& table);
 
 // The shortest text that reads back as exactly this value.

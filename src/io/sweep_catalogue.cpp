@@ -80,17 +80,17 @@ std::vector<SweepInput> collectInputs()
         const InputField* field = typedInput(q.id);
         if (q.caption || !field || !sweepable(*field)) continue;
         inputs.push_back({SweepInputKind::SheetField, indexOf(q.id), std::string(name(q.id)),
-                          std::string(inputCaption(q.id)), q.unit});
+                          std::string(inputCaption(q.id)), q.unit, field->metric.quantity});
     }
     for (std::size_t row = 0; row < kSurroundingsInputs.size(); ++row) {
         const SurroundingsInput& g = kSurroundingsInputs[row];
         inputs.push_back({SweepInputKind::Geometry, row, std::string(g.name), "Coil Analysis: " + std::string(g.caption),
-                          std::string(surroundingsUnit(g, LengthUnit::Inches))});
+                          std::string(surroundingsUnit(g, LengthUnit::Inches)), g.quantity});
     }
     for (std::size_t row = 0; row < kTankInputs.size(); ++row) {
         const TankInput& t = kTankInputs[row];
         inputs.push_back({SweepInputKind::Tank, row, std::string(t.name), "Tank Circuit: " + std::string(t.caption),
-                          std::string(t.unit)});
+                          std::string(t.unit), t.quantity});
     }
     return inputs;
 }
@@ -114,18 +114,21 @@ std::vector<SweepFigure> collectFigures()
 {
     std::vector<SweepFigure> figures;
     for (const SheetQuantity& q : kSheetQuantities)
-        if (q.caption) figures.push_back({SweepFigureKind::SheetResult, indexOf(q.id), std::string(name(q.id)), q.caption, q.unit});
+        if (q.caption)
+            figures.push_back({SweepFigureKind::SheetResult, indexOf(q.id), std::string(name(q.id)), q.caption, q.unit,
+                               metricOf(q.id).quantity});
     for (std::size_t row = 0; row < std::size(kAnalysisFigures); ++row) {
         const AnalysisFigure& a = kAnalysisFigures[row];
         const Label label = analysisLabel(a.figure);
-        figures.push_back({SweepFigureKind::Analysis, row, std::string(a.name), "Coil Analysis: " + label.caption, label.unit});
+        figures.push_back({SweepFigureKind::Analysis, row, std::string(a.name), "Coil Analysis: " + label.caption,
+                           label.unit, a.quantity});
     }
     // The ratings verdict is words, not a figure to plot.
     for (std::size_t row = 0; row < tank::kTankFigureRows.size(); ++row) {
         const tank::TankFigureRow& t = tank::kTankFigureRows[row];
         if (t.figure)
             figures.push_back({SweepFigureKind::Tank, row, std::string(t.name), "Tank Circuit: " + std::string(t.caption),
-                               std::string(t.unit)});
+                               std::string(t.unit), t.quantity});
     }
     return figures;
 }
@@ -158,11 +161,28 @@ std::string labelWithUnit(std::string_view caption, std::string_view unit)
     return unit.empty() ? std::string(caption) : std::string(caption) + " (" + std::string(unit) + ")";
 }
 
-double currentValue(const Calculator& calc, const SweepInput& input)
+SweepInput unitIn(SweepInput input, LengthUnit unit)
+{
+    if (input.quantity != LengthQuantity::None) input.unit = unitCaption(input.quantity, unit);
+    return input;
+}
+
+SweepFigure unitIn(SweepFigure figure, LengthUnit unit)
+{
+    if (figure.quantity != LengthQuantity::None) figure.unit = unitCaption(figure.quantity, unit);
+    return figure;
+}
+
+double storedInputValue(const Calculator& calc, const SweepInput& input)
 {
     if (input.kind == SweepInputKind::Geometry) return calc.design.surroundings.*kSurroundingsInputs[input.row].value;
     if (input.kind == SweepInputKind::Tank) return calc.design.tank.*kTankInputs[input.row].value;
     return calc.design.*typedInput(static_cast<FieldId>(input.row))->value;
+}
+
+double currentValue(const Calculator& calc, const SweepInput& input)
+{
+    return shownValue(storedInputValue(calc, input), input.quantity, calc.lengthUnit);
 }
 
 std::string inputUnavailable(const Calculator& calc, const SweepInput& input)

@@ -4,6 +4,7 @@
 // kind of input or figure adds its own table's rows; a new table joins with one loop here.
 
 #include "core/form.h"
+#include "core/length_unit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,8 @@ struct SweepInput {
     std::size_t row; // the FieldId, or the row of the geometry or tank table
     std::string name;
     std::string caption;
-    std::string unit;
+    std::string unit;                               // the unit its values are in (see unitIn)
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
 };
 
 enum class SweepFigureKind : std::uint8_t {
@@ -41,8 +43,14 @@ struct SweepFigure {
     std::size_t row; // the FieldId, or the row of the analysis or tank table
     std::string name;
     std::string caption;
-    std::string unit; // empty for a plain number
+    std::string unit;                               // empty for a plain number (see unitIn)
+    LengthQuantity quantity = LengthQuantity::None; // a length follows the calculator's unit
 };
+
+// The input or figure as a session showing lengths in `unit` speaks of it: a length's unit is
+// that session's, any other stays as it is.
+SweepInput unitIn(SweepInput input, LengthUnit unit);
+SweepFigure unitIn(SweepFigure figure, LengthUnit unit);
 
 // Every input a sweep can vary, the sheets' first, in the order the batch front end lists them.
 const std::vector<SweepInput>& sweepInputs();
@@ -55,15 +63,12 @@ const SweepFigure* sweepFigureByName(std::string_view name);
 // "Primary Coil: Total Turns (turns)": what a table header or an axis says about a quantity.
 std::string labelWithUnit(std::string_view caption, std::string_view unit);
 
-// The input's value in the design as it stands.
+// The input's value in the design as it stands: in its variable's own unit, and in the
+// calculator's.
+double storedInputValue(const Calculator& calc, const SweepInput& input);
 double currentValue(const Calculator& calc, const SweepInput& input);
 // Why a person could not type into the input now (a disabled or hidden field), or empty.
 std::string inputUnavailable(const Calculator& calc, const SweepInput& input);
-
-// Puts a value into the input as a person would type it, through the input's own acceptance
-// step, and runs the passes that carry it into every result. Returns the rejection the
-// calculator reported, or empty when the value was taken.
-std::string enterSweepValue(Calculator& calc, const SweepInput& input, double value);
 
 // Whether reading the figure needs the field solution.
 bool needsFieldSolution(const SweepFigure& figure);

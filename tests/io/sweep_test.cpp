@@ -2,6 +2,7 @@
 // the points shared between threads come out as one thread computes them, and the range is sound.
 #include "io/sweep.h"
 
+#include "core/units.h"
 #include "io_test_support.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,29 @@ TEST(Sweep, PointsSharedBetweenTwoThreadsComeOutAsOneThreadComputesThem)
     const auto two = runSweep(s.calc, turnsAgainstCoupling(9), {nullptr, {}, 2});
     ASSERT_TRUE(one && two);
     EXPECT_EQ(sweepCsv(*one), sweepCsv(*two));
+}
+
+// A millimetre session types the range in millimetres and reads every length in its unit; the
+// figures are the inch sweep's, and a refusal speaks millimetres.
+TEST(Sweep, AMillimetreSweepIsTheInchSweepWithItsLengthsConverted)
+{
+    StartedCalculator s;
+    const std::vector<SweepFigure> figures{*sweepFigureByName("PREdit6"), *sweepFigureByName("PREdit8"),
+                                           *sweepFigureByName("k")};
+    const auto inches = runSweep(s.calc, {*sweepInputByName("PREdit3"), {-0.5, 1.5, 5, false}, figures});
+    switchLengthUnit(s.calc, LengthUnit::Millimetres);
+    const auto mm = runSweep(s.calc, {*sweepInputByName("PREdit3"), {-12.7, 38.1, 5, false}, figures});
+    ASSERT_TRUE(inches && mm);
+    const double factors[] = {kMillimetresPerInch, kMetresPerFoot, 1};
+    for (std::size_t i = 1; i < mm->values.size(); ++i)
+        for (std::size_t f = 0; f < figures.size(); ++f)
+            EXPECT_NEAR(*mm->values[i][f].value, *inches->values[i][f].value * factors[f], 1e-9) << i << " " << f;
+    EXPECT_NE(mm->refusals.front().find("mm"), std::string::npos) << mm->refusals.front();
+    EXPECT_EQ(sweepCsv(*mm).substr(0, sweepCsv(*mm).find('\n')), "PREdit3 (mm),PREdit6 (mm),PREdit8 (m),k,notes");
+    const SweepTable back = tableIn(*mm, LengthUnit::Inches);
+    EXPECT_EQ(back.input.unit, "in");
+    EXPECT_NEAR(back.inputValues.back(), 1.5, 1e-12);
+    EXPECT_NEAR(*back.values.back()[1].value, *inches->values.back()[1].value, 1e-12);
 }
 
 TEST(Sweep, ALogarithmicRangeStepsByEqualRatiosAndEndsExactly)

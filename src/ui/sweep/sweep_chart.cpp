@@ -2,7 +2,7 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QLegendMarker>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMouseEvent>
@@ -24,6 +24,7 @@ constexpr int kMostPointsWithMarkers = 60; // beyond this the points would merge
 constexpr int kYTicks = 6;
 constexpr int kShownDigits = 6;
 constexpr double kSmallestRatioForLogAxis = 100; // two decades
+constexpr int kChartMargin = 4;
 const QColor kGapShade(220, 60, 60, 45);
 const QColor kMarkerColour(90, 90, 90);
 // Colours told apart in print and by most colour-blind readers (Okabe and Ito's palette).
@@ -71,19 +72,32 @@ std::pair<double, double> valueSpan(const SweepTable& table, const UnitGroup& gr
     return {low >= 0 ? std::max(0.0, low - margin) : low - margin, high + margin};
 }
 
-// The caption without its sheet ("Required C (uF)"): the legend and the y axes have little room,
-// and their colours tie them to the lines.
-QString legendName(const SweepFigure& f)
+// A label without its sheet ("Required C (uF)"): the axes and the legend have little room, and the
+// colours tie the figures to their lines.
+QString withoutSheet(const std::string& label)
 {
-    const std::string label = labelWithUnit(f.caption, f.unit);
     const auto colon = label.find(": ");
     return text(colon == std::string::npos ? label : label.substr(colon + 2));
 }
+
+QString legendName(const SweepFigure& f) { return withoutSheet(labelWithUnit(f.caption, f.unit)); }
 
 QString groupTitle(const SweepTable& table, const UnitGroup& group)
 {
     if (group.figures.size() == 1) return legendName(table.figures[group.figures.front()]);
     return group.unit.empty() ? QObject::tr("plain number") : text(group.unit);
+}
+
+QColor figureColour(std::size_t figure) { return kPalette[figure % std::size(kPalette)]; }
+
+// Each figure's colour and name; the entries wrap between one another, never inside a name.
+QString legendHtml(const SweepTable& table)
+{
+    QStringList entries;
+    for (std::size_t f = 0; f < table.figures.size(); ++f)
+        entries << QString("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                       .arg(figureColour(f).name(), legendName(table.figures[f]).toHtmlEscaped().replace(' ', "&nbsp;"));
+    return entries.join("&nbsp;&nbsp;&nbsp; ");
 }
 
 // Where the shading of a gap from point first to point last begins and ends: halfway to the
@@ -102,11 +116,6 @@ bool rowHasGap(const std::vector<field::Figure>& row)
     return std::any_of(row.begin(), row.end(), [](const field::Figure& f) { return !f.value; });
 }
 
-void hideFromLegend(QChart* chart, QAbstractSeries* series)
-{
-    for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
-}
-
 void attach(QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y)
 {
     series->attachAxis(x);
@@ -123,9 +132,26 @@ SweepChartView::SweepChartView(QWidget* parent) : QChartView(new QChart, parent)
     // A new table replaces every series and axis: repainting only the changed parts leaves the
     // old curves standing beside the new axes.
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-    chart()->legend()->setAlignment(Qt::AlignBottom);
-    chart()->legend()->setShowToolTips(true);
-    chart()->setMargins(QMargins(4, 4, 4, 4));
+    chart()->legend()->hide();
+    legend_ = new QGraphicsTextItem(chart());
+    legend_->setFont(chart()->legend()->font());
+}
+
+// Under the plot, as wide as the chart, with the plot's bottom margin made room for it.
+void SweepChartView::placeLegend()
+{
+    const QSizeF chartSize = chart()->size();
+    legend_->setTextWidth(std::max(0.0, chartSize.width() - 2 * kChartMargin));
+    const qreal height = legend_->toPlainText().isEmpty() ? 0 : legend_->boundingRect().height();
+    const int bottom = 2 * kChartMargin + static_cast<int>(std::ceil(height));
+    chart()->setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, bottom));
+    legend_->setPos(kChartMargin, chartSize.height() - 2 * kChartMargin - height);
+}
+
+void SweepChartView::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    placeLegend();
 }
 
 void SweepChartView::showTable(const SweepTable& table)
@@ -149,6 +175,8 @@ void SweepChartView::rebuild()
         c->removeAxis(axis);
         delete axis;
     }
+    legend_->setHtml({});
+    placeLegend();
     if (!table_ || table_->figures.empty()) return;
     const SweepTable& t = *table_;
     QAbstractAxis* xAxis = nullptr;
@@ -166,7 +194,7 @@ void SweepChartView::rebuild()
         linear->setLabelFormat("%g");
         xAxis = linear;
     }
-    xAxis->setTitleText(text(labelWithUnit(t.input.caption, t.input.unit)));
+    xAxis->setTitleText(withoutSheet(labelWithUnit(t.input.caption, t.input.unit)));
     xAxis->setRange(lowX, highX);
     if (auto* linear = qobject_cast<QValueAxis*>(xAxis)) linear->applyNiceNumbers();
     c->addAxis(xAxis, Qt::AlignBottom);
@@ -182,14 +210,13 @@ void SweepChartView::rebuild()
         y->applyNiceNumbers();
         y->setLabelFormat("%g");
         y->setTitleText(groupTitle(t, groups[g]));
-        if (groups[g].figures.size() == 1) y->setTitleBrush(kPalette[groups[g].figures.front() % std::size(kPalette)]);
+        if (groups[g].figures.size() == 1) y->setTitleBrush(figureColour(groups[g].figures.front()));
         c->addAxis(y, g % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         if (!firstY) firstY = y;
         for (const std::size_t f : groups[g].figures) {
-            const QColor colour = kPalette[f % std::size(kPalette)];
+            const QColor colour = figureColour(f);
             // One line per run of points with a value, so a gap stays a gap.
             QLineSeries* run = nullptr;
-            bool named = false;
             for (std::size_t i = 0; i < t.inputValues.size(); ++i) {
                 const field::Figure& v = t.values[i][f];
                 if (!v.value) {
@@ -200,18 +227,15 @@ void SweepChartView::rebuild()
                     run = new QLineSeries;
                     run->setPen(QPen(colour, 2));
                     run->setPointsVisible(markers);
-                    run->setName(legendName(t.figures[f]));
                     c->addSeries(run);
                     attach(run, xAxis, y);
-                    if (named) hideFromLegend(c, run);
-                    named = true;
                 }
                 run->append(t.inputValues[i], *v.value);
             }
         }
     }
 
-    // Gaps, shaded across the first axis, once in the legend.
+    // Gaps, shaded across the first axis.
     bool gapShown = false;
     for (std::size_t i = 0; i < t.values.size(); ++i) {
         if (!rowHasGap(t.values[i])) continue;
@@ -227,13 +251,12 @@ void SweepChartView::rebuild()
         shade->setBrush(kGapShade);
         c->addSeries(shade);
         attach(shade, xAxis, firstY);
-        hideFromLegend(c, shade);
         gapShown = true;
         i = last;
     }
 
-    // The marker and the shading are explained above the plot, which leaves the legend's one row
-    // to the figures.
+    // The marker and the shading are explained above the plot, which leaves the legend to the
+    // figures.
     const QString designNow = withUnit(t.designValue, t.input.unit);
     QString title = tr("Dashed: the design now (%1)").arg(designNow);
     if (t.designValue >= lowX && t.designValue <= highX) {
@@ -242,12 +265,13 @@ void SweepChartView::rebuild()
         marker->append({{t.designValue, firstY->min()}, {t.designValue, firstY->max()}});
         c->addSeries(marker);
         attach(marker, xAxis, firstY);
-        hideFromLegend(c, marker);
     } else {
         title = tr("The design now (%1) lies outside the range").arg(designNow);
     }
     if (gapShown) title += tr("; shaded: no value");
     c->setTitle(title);
+    legend_->setHtml(legendHtml(t));
+    placeLegend();
 }
 
 QString SweepChartView::pointText(std::size_t index) const

@@ -7,6 +7,8 @@
 
 #include <QChartView>
 
+class QGraphicsTextItem;
+
 #include <optional>
 
 namespace qv {
@@ -40,11 +42,16 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void rebuild();
+    void placeLegend();
 
     std::optional<SweepTable> table_;
+    // The chart's own legend gives each name one row and cuts long names short; this one wraps,
+    // and as part of the scene it is in the exported pictures too.
+    QGraphicsTextItem* legend_ = nullptr;
 };
 
 } // namespace qv

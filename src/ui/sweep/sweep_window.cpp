@@ -29,6 +29,7 @@ namespace qv {
 namespace {
 
 constexpr int kPollIntervalMs = 50;
+constexpr int kFollowIntervalMs = 200;
 constexpr int kDefaultPoints = 50;
 constexpr int kShownDigits = 6;
 constexpr int kPanelWidthChars = 46;
@@ -45,6 +46,10 @@ constexpr const char* kFirstFigure = "PREdit13";
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 QString number(double value) { return QString::number(value, 'g', kShownDigits); }
 QString withUnit(double value, const std::string& unit) { return unit.empty() ? number(value) : number(value) + " " + qs(unit); }
+QString shown(const Calculator& calc, const SweepInput& input, double storedValue)
+{
+    return withUnit(shownValue(storedValue, input.quantity, calc.lengthUnit), unitIn(input, calc.lengthUnit).unit);
+}
 
 int sweepThreads() { return static_cast<int>(std::max(1U, std::thread::hardware_concurrency())); }
 
@@ -95,6 +100,8 @@ THowItChangesDlg::THowItChangesDlg(Calculator& calc, FileChooser& files, std::fu
 
     poll_.setInterval(kPollIntervalMs);
     connect(&poll_, &QTimer::timeout, this, &THowItChangesDlg::pollJob);
+    followTimer_.setInterval(kFollowIntervalMs);
+    connect(&followTimer_, &QTimer::timeout, this, &THowItChangesDlg::follow);
     connect(plot_, &SweepChartView::pointChosen, this, &THowItChangesDlg::setDesignToPoint);
     const QSize screen = this->screen()->availableGeometry().size();
     resize(std::min(kStartWidth, screen.width()), std::min(kStartHeight, screen.height()));
@@ -113,7 +120,7 @@ QWidget* THowItChangesDlg::buildInputBox()
     input_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     input_->setMinimumContentsLength(kRangeWidthChars);
     for (const SweepInput& in : sweepInputs()) {
-        input_->addItem(qs(labelWithUnit(in.caption, in.unit)), qs(in.name));
+        input_->addItem(qs(in.caption), qs(in.name));
         input_->setItemData(input_->count() - 1, qs(in.name), Qt::ToolTipRole);
     }
     designNow_ = new QLabel(box);
@@ -145,9 +152,8 @@ QWidget* THowItChangesDlg::buildFigureBox()
     figures_ = new QListWidget(box);
     figures_->setObjectName("FigureChooser");
     for (const SweepFigure& f : sweepFigures()) {
-        auto* item = new QListWidgetItem(qs(labelWithUnit(f.caption, f.unit)), figures_);
+        auto* item = new QListWidgetItem(qs(f.caption), figures_);
         item->setData(Qt::UserRole, qs(f.name));
-        item->setToolTip(qs(f.name));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(f.name == kFirstFigure ? Qt::Checked : Qt::Unchecked);
     }
@@ -207,8 +213,57 @@ void THowItChangesDlg::showWindow()
 void THowItChangesDlg::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (from_->text().isEmpty()) inputChosen();
-    else showDesignNow();
+    if (from_->text().isEmpty()) {
+        shownUnit_ = calc_.lengthUnit;
+        labelChoices();
+        inputChosen();
+    }
+    follow();
+    followTimer_.start();
+}
+
+void THowItChangesDlg::hideEvent(QHideEvent* event)
+{
+    followTimer_.stop();
+    QWidget::hideEvent(event);
+}
+
+// The choices' captions with their units in the calculator's unit.
+void THowItChangesDlg::labelChoices()
+{
+    for (int i = 0; i < input_->count(); ++i) {
+        const SweepInput in = unitIn(sweepInputs()[static_cast<std::size_t>(i)], shownUnit_);
+        input_->setItemText(i, qs(labelWithUnit(in.caption, in.unit)));
+    }
+    for (int i = 0; i < figures_->count(); ++i) {
+        const SweepFigure f = unitIn(sweepFigures()[static_cast<std::size_t>(i)], shownUnit_);
+        const QString label = qs(labelWithUnit(f.caption, f.unit));
+        figures_->item(i)->setText(label);
+        figures_->item(i)->setToolTip(label + " - " + qs(f.name)); // the list may be narrower than the label
+    }
+}
+
+// The design as the sheets have it now: its value of the input, the plot's marker, and the unit.
+void THowItChangesDlg::follow()
+{
+    if (calc_.lengthUnit != shownUnit_) showInUnit(calc_.lengthUnit);
+    showDesignNow();
+    const auto& table = plot_->table();
+    if (!table || job_.running()) return;
+    const double now = currentValue(calc_, table->input);
+    if (now != table->designValue) plot_->moveMarker(now);
+}
+
+// The Inches / Millimetres switch: the range typed so far, the plot and the captions follow it.
+void THowItChangesDlg::showInUnit(LengthUnit unit)
+{
+    const LengthQuantity quantity = chosenInput().quantity;
+    for (QLineEdit* end : {from_, to_})
+        if (const std::optional<double> value = parsedEnd(end))
+            end->setText(number(shownValue(storedValue(*value, quantity, shownUnit_), quantity, unit)));
+    shownUnit_ = unit;
+    labelChoices();
+    if (plot_->table()) plot_->showTable(tableIn(*plot_->table(), unit));
 }
 
 const SweepInput& THowItChangesDlg::chosenInput() const
@@ -218,7 +273,7 @@ const SweepInput& THowItChangesDlg::chosenInput() const
 
 void THowItChangesDlg::showDesignNow()
 {
-    designNow_->setText(withUnit(currentValue(calc_, chosenInput()), chosenInput().unit));
+    designNow_->setText(shown(calc_, chosenInput(), storedInputValue(calc_, chosenInput())));
 }
 
 // A new input's range starts from the design's value.
@@ -287,7 +342,7 @@ void THowItChangesDlg::finishSweep(std::optional<SweepTable> table)
     } else {
         const std::size_t refused = static_cast<std::size_t>(
             std::count_if(table->refusals.begin(), table->refusals.end(), [](const std::string& r) { return !r.empty(); }));
-        plot_->showTable(*table);
+        plot_->showTable(tableIn(std::move(*table), shownUnit_)); // the unit may have been switched meanwhile
         say(refused == 0 ? tr("Hover over the plot for the figures at a point; click a point to set the design to it.")
                          : tr("%1 of the values were refused by the calculator: the shaded gaps (hover for the "
                               "reason). Click a point to set the design to it.").arg(refused));
@@ -300,19 +355,19 @@ void THowItChangesDlg::setDesignToPoint(std::size_t index)
     const auto& table = plot_->table();
     if (!table || job_.running() || index >= table->inputValues.size() || !table->refusals[index].empty()) return;
     const SweepInput& in = table->input;
-    const double before = currentValue(calc_, in);
-    const double after = table->inputValues[index];
+    const double before = storedInputValue(calc_, in);
     if (const std::string why = inputUnavailable(calc_, in); !why.empty()) {
         say(qs(why) + ".", true);
         return;
     }
-    if (!enterSweepValue(calc_, in, after).empty()) return; // the calculator has said why
+    if (!enterSweepValue(calc_, in, table->inputValues[index]).empty()) return; // the calculator has said why
+    const double after = storedInputValue(calc_, in);
     lastSet_ = SetStep{in, before, after};
-    plot_->moveMarker(after);
+    plot_->moveMarker(currentValue(calc_, in));
     showDesignNow();
     if (designChanged_) designChanged_();
     say(tr("%1 set to %2 (it was %3). Undo Set Design takes it back.")
-            .arg(qs(in.caption), withUnit(after, in.unit), withUnit(before, in.unit)));
+            .arg(qs(in.caption), shown(calc_, in, after), shown(calc_, in, before)));
     updateButtons();
 }
 
@@ -322,15 +377,16 @@ void THowItChangesDlg::undoSetDesign()
     const SetStep step = *std::exchange(lastSet_, std::nullopt);
     updateButtons();
     // Something else changed the input since: putting the old value back would undo that too.
-    if (currentValue(calc_, step.input) != step.after) {
+    if (storedInputValue(calc_, step.input) != step.storedAfter) {
         say(tr("%1 has been changed since it was set from the plot; nothing was undone.").arg(qs(step.input.caption)), true);
         return;
     }
-    if (!enterSweepValue(calc_, step.input, step.before).empty()) return;
-    if (plot_->table() && plot_->table()->input.name == step.input.name) plot_->moveMarker(step.before);
+    const double before = shownValue(step.storedBefore, step.input.quantity, calc_.lengthUnit);
+    if (!enterSweepValue(calc_, step.input, before).empty()) return;
+    if (plot_->table() && plot_->table()->input.name == step.input.name) plot_->moveMarker(before);
     showDesignNow();
     if (designChanged_) designChanged_();
-    say(tr("%1 is back to %2.").arg(qs(step.input.caption), withUnit(step.before, step.input.unit)));
+    say(tr("%1 is back to %2.").arg(qs(step.input.caption), shown(calc_, step.input, step.storedBefore)));
 }
 
 void THowItChangesDlg::exportCsv()

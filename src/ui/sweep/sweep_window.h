@@ -61,6 +61,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* buildInputBox();
@@ -69,6 +70,9 @@ private:
     void inputChosen();
     const SweepInput& chosenInput() const;
     void showDesignNow();
+    void follow();
+    void showInUnit(LengthUnit unit);
+    void labelChoices();
     void pollJob();
     void finishSweep(std::optional<SweepTable> table);
     void exportCsv();
@@ -96,11 +100,14 @@ private:
     QLabel* status_ = nullptr;
     SweepChartView* plot_ = nullptr;
     QTimer poll_;
-    // The one step Undo takes back: the input, the value it had, and the value the click set.
+    QTimer followTimer_; // while shown: the design and the unit the sheets show
+    LengthUnit shownUnit_ = LengthUnit::Inches;
+    // The one step Undo takes back: the input, the value its variable had, and the value the click
+    // set, both in the variable's own unit.
     struct SetStep {
         SweepInput input;
-        double before;
-        double after;
+        double storedBefore;
+        double storedAfter;
     };
     std::optional<SetStep> lastSet_;
     SweepJob job_; // last: cancelled and joined before the rest goes

@@ -1,5 +1,5 @@
 // Saves pictures of the How It Changes window for a person to look at: three sweeps a builder
-// would make, and one across values the calculator refuses. With a number of seconds after the
+// would make, and one across values the calculator refuses; then in millimetres. With a number of seconds after the
 // folder, the window then stays on the screen that long, for a screen grab of the desktop.
 // Usage: quorvane_sweep_shots <folder> [seconds]
 #include "main_page.h"
@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kSweepWaitMs = 60000;
+constexpr int kFollowWaitMs = 500; // the window looks at the unit every 200 ms
 
 struct Shot {
     const char* file;
@@ -36,6 +37,10 @@ const Shot kShots[] = {
     {"sweep_toroid.png", "TOCEdit2", 10, 40, 61, false, {"SEEdit13", "f1_khz", "ctop_pf"}},
     {"sweep_transformer.png", "TCEdit1", 3000, 15000, 40, true, {"OutputEdit1", "TCEdit4"}},
     {"sweep_gap.png", "primary", -6, 20, 27, false, {"k", "m_uh"}},
+};
+// In a millimetre session, after the switch has carried the last sweep over.
+const Shot kMillimetreShots[] = {
+    {"sweep_mm_leads.png", "lead_in", 100, 2000, 40, false, {"tap_wire_ft", "gap_each_in", "k_tap"}},
 };
 
 void waitForSweep(const qv::THowItChangesDlg& dlg)
@@ -64,15 +69,23 @@ int main(int argc, char* argv[])
     page.Main_Loop1();
     dlg.showWindow();
     bool ok = true;
-    for (const Shot& shot : kShots) {
+    const auto take = [&](const Shot& shot) {
         dlg.choose(shot.input, shot.from, shot.to, shot.points, shot.logarithmic, shot.figures);
         dlg.startSweep();
         waitForSweep(dlg);
         ok = dlg.grab().save(folder.filePath(shot.file)) && ok;
-    }
-    // The pointer over the last sweep's gap, so a screen grab shows the reason in its tooltip.
+    };
+    for (const Shot& shot : kShots) take(shot);
+    page.setLengthUnit(qv::LengthUnit::Millimetres);
+    QElapsedTimer followed;
+    followed.start();
+    while (followed.elapsed() < kFollowWaitMs) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ok = dlg.grab().save(folder.filePath("sweep_gap_mm.png")) && ok;
+    for (const Shot& shot : kMillimetreShots) take(shot);
+    // The pointer over the last sweep's first point, so a screen grab shows its tooltip.
     qv::SweepChartView* plot = dlg.plot();
-    const QPointF inChart = plot->chart()->mapToPosition(QPointF(-3, 200), plot->chart()->series().front());
+    const QPointF firstPoint(plot->table()->inputValues.front(), 0);
+    const QPointF inChart = plot->chart()->mapToPosition(firstPoint, plot->chart()->series().front());
     const QPoint inView = plot->mapFromScene(plot->chart()->mapToScene(inChart));
     QMouseEvent move(QEvent::MouseMove, inView, plot->viewport()->mapToGlobal(inView), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);

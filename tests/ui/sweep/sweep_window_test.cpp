@@ -10,6 +10,7 @@
 #include <QAbstractSeries>
 #include <QChart>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +100,22 @@ private slots:
         dlg->findChild<QPushButton*>("UndoSetDesign")->click();
         QCOMPARE(page->calculator().design.primaryTurns, 5.4);
         QVERIFY(!dlg->findChild<QPushButton*>("UndoSetDesign")->isEnabled());
+    }
+
+    // The Inches / Millimetres switch carries the typed range, the plot and the point a click sets.
+    void followsTheUnitSwitch()
+    {
+        dlg->showWindow();
+        dlg->choose("PREdit3", 0.25, 0.5, 3, false, {"PREdit6"});
+        dlg->startSweep();
+        QVERIFY(waitForSweep());
+        page->setLengthUnit(qv::LengthUnit::Millimetres);
+        QVERIFY(QTest::qWaitFor([this] { return dlg->findChild<QLineEdit*>("From")->text() == "6.35"; }));
+        QCOMPARE(dlg->findChild<QLineEdit*>("To")->text(), QString("12.7"));
+        QVERIFY(dlg->findChild<QLabel*>("DesignNow")->text().endsWith(" mm"));
+        QCOMPARE(dlg->plot()->table()->figures.front().unit, std::string("mm"));
+        emit dlg->plot()->pointChosen(1);
+        QCOMPARE(page->calculator().design.primarySpacingInches, 9.525 / 25.4);
     }
 
     void exportsTheTableAndThePlotWhole()
