@@ -82,21 +82,37 @@ QString withoutSheet(const std::string& label)
 
 QString legendName(const SweepFigure& f) { return withoutSheet(labelWithUnit(f.caption, f.unit)); }
 
-QString groupTitle(const SweepTable& table, const UnitGroup& group)
+// A group of one figure is titled by its name and unit, a larger one by the unit they share.
+std::pair<QString, QString> groupTitle(const SweepTable& table, const UnitGroup& group)
 {
-    if (group.figures.size() == 1) return legendName(table.figures[group.figures.front()]);
-    return group.unit.empty() ? QObject::tr("plain number") : text(group.unit);
+    if (group.figures.size() == 1) {
+        const SweepFigure& f = table.figures[group.figures.front()];
+        return {withoutSheet(f.caption), text(f.unit)};
+    }
+    return {group.unit.empty() ? QObject::tr("plain number") : text(group.unit), {}};
+}
+
+// The caption cut short to leave the unit whole on an axis this long.
+QString fittedTitle(const QString& caption, const QString& unit, const QFont& font, qreal axisLength)
+{
+    const QFontMetricsF metrics(font);
+    const QString unitText = unit.isEmpty() ? QString() : " (" + unit + ")";
+    // The chart's own eliding starts a little short of the axis's ends.
+    const qreal room = axisLength - metrics.horizontalAdvance(unitText) - 2 * metrics.averageCharWidth();
+    return metrics.elidedText(caption, Qt::ElideRight, std::max(0.0, room)) + unitText;
 }
 
 QColor figureColour(std::size_t figure) { return kPalette[figure % std::size(kPalette)]; }
 
-// Each figure's colour and name; the entries wrap between one another, never inside a name.
+// Each figure's colour and name; the entries wrap between one another, never inside a name (the
+// layout breaks after a hyphen even in a span that does not wrap).
+constexpr QChar kNoBreakHyphen(0x2011);
 QString legendHtml(const SweepTable& table)
 {
     QStringList entries;
     for (std::size_t f = 0; f < table.figures.size(); ++f)
-        entries << QString("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
-                       .arg(figureColour(f).name(), legendName(table.figures[f]).toHtmlEscaped().replace(' ', "&nbsp;"));
+        entries << QString("<span style=\"white-space:nowrap\"><span style=\"color:%1\">&#9632;</span> %2</span>")
+                       .arg(figureColour(f).name(), legendName(table.figures[f]).toHtmlEscaped().replace('-', kNoBreakHyphen));
     return entries.join("&nbsp;&nbsp;&nbsp; ");
 }
 
@@ -135,6 +151,17 @@ SweepChartView::SweepChartView(QWidget* parent) : QChartView(new QChart, parent)
     chart()->legend()->hide();
     legend_ = new QGraphicsTextItem(chart());
     legend_->setFont(chart()->legend()->font());
+    connect(chart(), &QChart::plotAreaChanged, this, &SweepChartView::fitAxisTitles);
+}
+
+void SweepChartView::fitAxisTitles()
+{
+    const QRectF area = chart()->plotArea();
+    for (const AxisTitle& t : axisTitles_) {
+        const qreal length = t.axis->orientation() == Qt::Horizontal ? area.width() : area.height();
+        const QString fitted = fittedTitle(t.caption, t.unit, t.axis->titleFont(), length);
+        if (fitted != t.axis->titleText()) t.axis->setTitleText(fitted);
+    }
 }
 
 // Under the plot, as wide as the chart, with the plot's bottom margin made room for it.
@@ -175,6 +202,7 @@ void SweepChartView::rebuild()
         c->removeAxis(axis);
         delete axis;
     }
+    axisTitles_.clear();
     legend_->setHtml({});
     placeLegend();
     if (!table_ || table_->figures.empty()) return;
@@ -194,7 +222,7 @@ void SweepChartView::rebuild()
         linear->setLabelFormat("%g");
         xAxis = linear;
     }
-    xAxis->setTitleText(withoutSheet(labelWithUnit(t.input.caption, t.input.unit)));
+    axisTitles_.push_back({xAxis, withoutSheet(t.input.caption), text(t.input.unit)});
     xAxis->setRange(lowX, highX);
     if (auto* linear = qobject_cast<QValueAxis*>(xAxis)) linear->applyNiceNumbers();
     c->addAxis(xAxis, Qt::AlignBottom);
@@ -209,7 +237,8 @@ void SweepChartView::rebuild()
         y->setTickCount(kYTicks);
         y->applyNiceNumbers();
         y->setLabelFormat("%g");
-        y->setTitleText(groupTitle(t, groups[g]));
+        const auto [caption, unit] = groupTitle(t, groups[g]);
+        axisTitles_.push_back({y, caption, unit});
         if (groups[g].figures.size() == 1) y->setTitleBrush(figureColour(groups[g].figures.front()));
         c->addAxis(y, g % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         if (!firstY) firstY = y;
@@ -272,6 +301,7 @@ void SweepChartView::rebuild()
     c->setTitle(title);
     legend_->setHtml(legendHtml(t));
     placeLegend();
+    fitAxisTitles();
 }
 
 QString SweepChartView::pointText(std::size_t index) const

@@ -10,6 +10,7 @@
 class QGraphicsTextItem;
 
 #include <optional>
+#include <vector>
 
 namespace qv {
 
@@ -47,11 +48,19 @@ protected:
 private:
     void rebuild();
     void placeLegend();
+    void fitAxisTitles();
 
     std::optional<SweepTable> table_;
     // The chart's own legend gives each name one row and cuts long names short; this one wraps,
     // and as part of the scene it is in the exported pictures too.
     QGraphicsTextItem* legend_ = nullptr;
+    // Each axis's title in full: on a short axis the caption is cut short, never its unit.
+    struct AxisTitle {
+        QAbstractAxis* axis;
+        QString caption;
+        QString unit;
+    };
+    std::vector<AxisTitle> axisTitles_;
 };
 
 } // namespace qv

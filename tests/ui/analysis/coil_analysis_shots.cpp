@@ -1,8 +1,8 @@
 // Saves pictures of the Coil Analysis window for a person to look at: the start design, then the
-// same coil under a ceiling with a streamer, with a sphere, raised on a tall base, and asked for a
-// k no primary height reaches with a top-load capacitance typed on the Secondary Coil sheet. With a
-// number of seconds after the folder, both windows then stay on the screen that long, for a screen
-// grab of the desktop.
+// same coil under a ceiling with a streamer, with a sphere, raised on a tall base, asked for a k
+// no primary height reaches with a top-load capacitance typed on the Secondary Coil sheet, and
+// under a ceiling in millimetres. With a number of seconds after the folder, both windows then
+// stay on the screen that long, for a screen grab of the desktop.
 // Usage: quorvane_coil_analysis_shots <folder> [seconds]
 #include "main_page.h"
 #include "ui/analysis/coil_analysis_dlg.h"
@@ -63,6 +63,14 @@ const Shot kShots[] = {
          c.design.surroundings.targetK = 0.5;
          c.form.setChecked(qv::OptionId::NoCap, false);
          c.design.topLoadPf = 25;
+     }},
+    {"analysis_mm.png",
+     [](qv::Calculator& c) {
+         c.form.setChecked(qv::OptionId::NoCap, true);
+         c.design.surroundings = {};
+         c.design.surroundings.ceilingHeightInches = 80;
+         c.design.surroundings.primaryHeightInches = 2;
+         qv::switchLengthUnit(c, qv::LengthUnit::Millimetres);
      }},
 };
 
