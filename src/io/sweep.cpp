@@ -54,7 +54,8 @@ std::string enterSheetValue(Calculator& calc, FieldId id, double value)
 
 std::string enterGeometryValue(Calculator& calc, const SurroundingsInput& input, double value)
 {
-    const SurroundingsEntry entry = enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value), calc.lengthUnit);
+    const SurroundingsEntry entry =
+        enterSurroundings(calc.design, topLoadPlacement(calc.form), input, exactText(value), calc.lengthUnit);
     for (int i = 0; i < kPassesPerValue; ++i) Main_Loop1(calc);
     return entry.message;
 }

@@ -110,9 +110,11 @@ constexpr QChar kNoBreakHyphen(0x2011);
 QString legendHtml(const SweepTable& table)
 {
     QStringList entries;
-    for (std::size_t f = 0; f < table.figures.size(); ++f)
+    for (std::size_t f = 0; f < table.figures.size(); ++f) {
+        const QString name = legendName(table.figures[f]).toHtmlEscaped().replace('-', kNoBreakHyphen);
         entries << QString("<span style=\"white-space:nowrap\"><span style=\"color:%1\">&#9632;</span> %2</span>")
-                       .arg(figureColour(f).name(), legendName(table.figures[f]).toHtmlEscaped().replace('-', kNoBreakHyphen));
+                       .arg(figureColour(f).name(), name);
+    }
     return entries.join("&nbsp;&nbsp;&nbsp; ");
 }
 

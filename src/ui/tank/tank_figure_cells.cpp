@@ -100,8 +100,8 @@ QString sectionNote(TankSection section)
         return QObject::tr("The gap fires at the supply's peak; no losses, so the currents are upper bounds.");
     case TankSection::Gaps:
         return QObject::tr("Where a gap in dry air at 20 C and 1013 hPa actually fires, between broad smooth "
-                           "electrodes. The Spark Gap sheet's 8400 V per inch is a much wider rule: set the gaps "
-                           "from these figures and open them slowly until they fire reliably.");
+                           "electrodes. The Spark Gap sheet's 8400 V per inch (331 V per mm) is a much wider "
+                           "rule: set the gaps from these figures and open them slowly until they fire reliably.");
     case TankSection::Expect:
         return QObject::tr("Without losses: the top load's voltage is an upper bound, the real one well below it.");
     case TankSection::Capacitor: break;

@@ -1,6 +1,8 @@
 // Saves pictures of the Tank Circuit window for a person to look at: the start design building
 // its bank, the same coil making streamers, with a capacitor too big for any turn, and in millimetres.
-// Usage: quorvane_tank_circuit_shots <folder>
+// With a number of seconds after the folder, the window then stays on the screen that long, for a
+// screen grab of the desktop.
+// Usage: quorvane_tank_circuit_shots <folder> [seconds]
 #include "core/calculator.h"
 #include "main_page.h"
 #include "ui/tank/tank_circuit_dlg.h"
@@ -8,8 +10,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -38,8 +42,8 @@ void settle()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: quorvane_tank_circuit_shots <folder>\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: quorvane_tank_circuit_shots <folder> [seconds]\n", stderr);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -71,5 +75,10 @@ int main(int argc, char* argv[])
     waitForSolution(dlg);
     settle();
     ok = dlg.grab().save(folder.filePath("tank_mm.png")) && ok;
+    if (argc == 3) {
+        constexpr int kMsPerSecond = 1000;
+        QTimer::singleShot(std::atoi(argv[2]) * kMsPerSecond, &app, &QApplication::quit);
+        QApplication::exec();
+    }
     return ok ? 0 : 1;
 }
