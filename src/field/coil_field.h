@@ -4,6 +4,7 @@
 // the program's inches are converted once, in coilModel().
 
 #include "core/design.h"
+#include "core/length_unit.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,6 +38,7 @@ struct CoilModel {
     double primaryHeightM = 0;
     double streamerLengthM = 0;
     double targetK = 0;
+    LengthUnit reasonUnit = LengthUnit::Inches; // a reason quotes a length in the calculator's unit
     // Every member counts: the window asks for a new solution when any of them changed.
     bool operator==(const CoilModel&) const = default;
 };

@@ -33,12 +33,14 @@ bool allNonNegative(std::initializer_list<double> values)
     return true;
 }
 
-// Why two surfaces this close give no reliable figures; the limit in the program's inches.
-std::string tooClose(const std::string& pair, double limitM)
+// Why two surfaces this close give no reliable figures; the limit in the calculator's unit.
+std::string tooClose(const std::string& pair, double limitM, LengthUnit unit)
 {
+    constexpr LengthQuantity kLength = LengthQuantity::LengthInches;
     char limit[32];
-    std::snprintf(limit, sizeof limit, "%.2g", limitM / kMetresPerInch);
-    return pair + " too close to solve reliably (under " + limit + " in apart)";
+    std::snprintf(limit, sizeof limit, "%.2g", shownValue(limitM / kMetresPerInch, kLength, unit));
+    return pair + " too close to solve reliably (under " + limit + " " + std::string(unitCaption(kLength, unit)) +
+           " apart)";
 }
 
 // Enough panels for the method's accuracy, few enough that a matrix stays in memory and time.
@@ -59,7 +61,8 @@ std::string secondaryProblem(const CoilModel& model, const Discretisation& cuts)
     const double windingTopM = model.secondaryBottomM + model.secondaryHeightM;
     if (model.ceilingM && !(*model.ceilingM > windingTopM)) return "The ceiling is below the winding's top";
     const double closestM = kWindingClosestGapPerLength * model.secondaryHeightM;
-    if (model.ceilingM && *model.ceilingM - windingTopM < closestM) return tooClose("Winding top and ceiling", closestM);
+    if (model.ceilingM && *model.ceilingM - windingTopM < closestM)
+        return tooClose("Winding top and ceiling", closestM, model.reasonUnit);
     if (!reasonableCount(cuts.windingPanels) || !reasonableCount(cuts.torusPanels) ||
         !reasonableCount(cuts.spherePanels) || !reasonableCount(cuts.windingSegments))
         return "Each panel and segment count must lie between 4 and 1000";
@@ -88,8 +91,9 @@ std::string topLoadProblem(const CoilModel& model)
     }
     if (!allNonNegative({model.clearanceM})) return "The top load reaches down into the winding";
     if (model.ceilingM && !(topM < *model.ceilingM)) return "The top load reaches the ceiling";
-    if (model.ceilingM && *model.ceilingM - topM < closestM) return tooClose("Top load and ceiling", closestM);
-    if (base < closestM) return tooClose("Top load and floor", closestM);
+    if (model.ceilingM && *model.ceilingM - topM < closestM)
+        return tooClose("Top load and ceiling", closestM, model.reasonUnit);
+    if (base < closestM) return tooClose("Top load and floor", closestM, model.reasonUnit);
     return {};
 }
 

@@ -20,7 +20,9 @@ field::TopLoadShape fieldShape(TopLoadPlacement placement)
 
 field::CoilModel currentCoilModel(const Calculator& calc)
 {
-    return field::coilModel(calc.design, fieldShape(topLoadPlacement(calc.form)));
+    field::CoilModel model = field::coilModel(calc.design, fieldShape(topLoadPlacement(calc.form)));
+    model.reasonUnit = calc.lengthUnit;
+    return model;
 }
 
 } // namespace qv

@@ -155,7 +155,11 @@ TEST(CoilAnalysis, CloseUnderTheCeilingTheFiguresStillConverge)
     const Analysis a = analyse(touching);
     EXPECT_TRUE(a.bareFrequencyKhz.value);
     EXPECT_FALSE(a.loadedFrequencyKhz.value);
-    EXPECT_NE(a.loadedFrequencyKhz.reason.find("too close to solve reliably"), std::string::npos) << a.loadedFrequencyKhz.reason;
+    EXPECT_NE(a.loadedFrequencyKhz.reason.find("too close to solve reliably (under 0.03 in apart)"), std::string::npos)
+        << a.loadedFrequencyKhz.reason;
+    touching.reasonUnit = LengthUnit::Millimetres;
+    const std::string inMillimetres = analyse(touching).loadedFrequencyKhz.reason;
+    EXPECT_NE(inMillimetres.find("(under 0.76 mm apart)"), std::string::npos) << inMillimetres;
 }
 
 // A trend over one input: the figure must move the way the physics says at every step.
