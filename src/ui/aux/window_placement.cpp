@@ -81,6 +81,12 @@ Placement placeClearOf(const QRect& anchor, const QRect& keepClear, const QSize&
     return {beside, anchor.topLeft()};
 }
 
+QSize roomClearOf(const QRect& anchor, const QRect& keepClear, const QRect& screen)
+{
+    const int anchorToClearEnd = keepClear.right() + 1 - anchor.left();
+    return {screen.width() - anchorToClearEnd - kSpacingPixels, screen.height()};
+}
+
 QSize fittedSize(const QSize& wanted, const QSize& minimum, const QSize& room)
 {
     return wanted.boundedTo(room).expandedTo(minimum);
@@ -125,7 +131,11 @@ void WindowPlacement::placeBesideAnchor()
     // A window never resized takes its layout's size at its first showing; it is needed now.
     if (!window_.testAttribute(Qt::WA_Resized)) window_.adjustSize();
     const QSize frameExtra = anchor_->frameGeometry().size() - anchor_->size();
-    window_.resize(fittedSize(window_.size(), window_.minimumSizeHint(), screen->availableGeometry().size() - frameExtra));
+    const QRect available = screen->availableGeometry();
+    // A window too wide to stand beside the sheets gives up width before it covers them.
+    const QSize room = keepClear_ ? roomClearOf(anchor_->frameGeometry(), globalRect(*keepClear_), available)
+                                  : available.size();
+    window_.resize(fittedSize(window_.size(), window_.minimumSizeHint(), room - frameExtra));
     besideAnchor_ = true;
     moveBesideAnchor(false);
 }

@@ -39,6 +39,10 @@ struct Placement {
 // too small for both leaves keepClear covered.
 Placement placeClearOf(const QRect& anchor, const QRect& keepClear, const QSize& frameSize, const QRect& screen);
 
+// The largest frame that fits on the screen beside keepClear once the anchor has slid to the
+// screen's left edge: a window cut down to it never covers the sheets.
+QSize roomClearOf(const QRect& anchor, const QRect& keepClear, const QRect& screen);
+
 // The frame moved (never resized) so that it lies whole inside screen where it can; its top-left
 // corner stays on the screen when it is larger.
 QRect keptInside(QRect frame, const QRect& screen);

@@ -132,6 +132,9 @@ TTankCircuitDlg::TTankCircuitDlg(Calculator& calc, QWidget* parent) : QWidget(pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addWidget(status_);
+    sideBySideWidth_ = sizeHint().width();
+    // A screen too narrow for two columns (a small one at double density) reads them as one.
+    arrangeColumns(sideBySideWidth_ <= screen()->availableGeometry().width());
     resize(sizeHint()); // the whole window where the screen has room; placement cuts it to the screen
 
     followTimer_.setInterval(kFollowIntervalMs);
@@ -168,7 +171,7 @@ QWidget* TTankCircuitDlg::buildSections()
 {
     content_ = new QWidget(this);
     auto* sideBySide = new QHBoxLayout(content_);
-    QVBoxLayout* columns[] = {new QVBoxLayout, new QVBoxLayout};
+    columns_ = {new QVBoxLayout, new QVBoxLayout};
     for (const SectionPlace& place : kSectionPlaces) {
         auto* box = new QGroupBox(sectionTitle(place.section), content_);
         box->setObjectName(place.objectName);
@@ -191,19 +194,34 @@ QWidget* TTankCircuitDlg::buildSections()
             noteLabel->setWordWrap(true);
             inside->addWidget(noteLabel);
         }
-        columns[place.column]->addWidget(box);
+        columns_[place.column]->addWidget(box);
+        if (place.column == 1) rightColumn_.push_back(box);
     }
-    for (QVBoxLayout* column : columns) sideBySide->addLayout(column, 1);
-    // A screen too narrow for two columns (a small one at double density) reads them as one.
-    if (content_->sizeHint().width() > screen()->availableGeometry().width()) {
-        while (QLayoutItem* item = columns[1]->takeAt(0)) {
-            columns[0]->addWidget(item->widget());
-            delete item;
-        }
-        sideBySide->setStretch(1, 0);
+    for (QVBoxLayout* column : columns_) {
+        column->addStretch(1);
+        sideBySide->addLayout(column, 1);
     }
-    for (QVBoxLayout* column : columns) column->addStretch(1);
     return content_;
+}
+
+// The right column's sections below the left's, or back beside them.
+void TTankCircuitDlg::arrangeColumns(bool sideBySide)
+{
+    if (sideBySide == sideBySide_) return;
+    sideBySide_ = sideBySide;
+    QVBoxLayout* from = columns_[sideBySide ? 0 : 1];
+    QVBoxLayout* to = columns_[sideBySide ? 1 : 0];
+    for (QWidget* box : rightColumn_) {
+        from->removeWidget(box);
+        to->insertWidget(to->count() - 1, box); // above the stretch
+    }
+    static_cast<QBoxLayout*>(content_->layout())->setStretch(1, sideBySide ? 1 : 0);
+}
+
+void TTankCircuitDlg::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    arrangeColumns(width() >= sideBySideWidth_);
 }
 
 // Have one or build the bank: the capacitor the builder has is one typed value; 0 builds the bank.

@@ -26,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace qv {
 
@@ -56,9 +57,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* buildSections();
+    void arrangeColumns(bool sideBySide);
     QWidget* buildInputs(tank::TankSection section, QWidget* parent);
     QLineEdit* addInput(const TankInput& input, QWidget* box, int row);
     QWidget* capacitorChoice(QWidget* parent);
@@ -81,6 +84,11 @@ private:
     // The capacitor typed last, brought back when the builder returns from the bank to it.
     double ownCapacitorUf_ = 0;
     QWidget* content_ = nullptr;
+    // The sections stand in two columns where the window is wide enough for both, else in one.
+    std::array<QVBoxLayout*, 2> columns_{};
+    std::vector<QWidget*> rightColumn_;
+    bool sideBySide_ = true;
+    int sideBySideWidth_ = 0; // the window's width that holds both columns whole
     std::vector<FigureCell> cells_;
     QLabel* capacitorSummary_ = nullptr;
     QLabel* tapSummary_ = nullptr;

@@ -140,6 +140,8 @@ private slots:
 
     void cutDownToTheScreenNeverBelowItsMinimum()
     {
+        // How It Changes (1180 wide) beside 441 px of sheets on 1366 x 740.
+        QCOMPARE(roomClearOf(QRect(315, 181, 741, 427), QRect(318, 231, 441, 330), kSmallScreen), QSize(914, 740));
         QCOMPARE(fittedSize(QSize(900, 760), QSize(400, 500), QSize(1366, 700)), QSize(900, 700));
         QCOMPARE(fittedSize(QSize(900, 760), QSize(400, 720), QSize(1366, 700)), QSize(900, 720));
         QCOMPARE(fittedSize(QSize(300, 200), QSize(100, 100), QSize(1366, 700)), QSize(300, 200));

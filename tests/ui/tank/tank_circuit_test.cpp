@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -220,11 +222,25 @@ private slots:
     }
 
     // Nothing is cut: every widget lies inside its parent (the sections scroll as a whole), and
-    // every caption and figure has the room its text needs.
+    // every caption and figure has the room its text needs; a window too narrow for two columns
+    // (beside the sheets on a small screen) reads them as one, which scrolls down only.
+    void nothingIsClipped_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("twoColumns");
+        QTest::newRow("wide") << 1600 << true;
+        QTest::newRow("too narrow for two") << 700 << false;
+    }
     void nothingIsClipped()
     {
+        QFETCH(int, width);
+        QFETCH(bool, twoColumns);
         openAndSolve();
+        dlg->resize(width, dlg->height());
         QApplication::processEvents();
+        const QWidget* capacitor = dlg->findChild<QWidget*>("CapacitorSection");
+        QCOMPARE(dlg->findChild<QWidget*>("StressesSection")->x() > capacitor->x(), twoColumns);
+        QVERIFY(!dlg->findChild<QScrollArea*>("TankScroll")->horizontalScrollBar()->isVisible());
         QStringList faults;
         for (QWidget* w : dlg->findChildren<QWidget*>()) {
             if (!w->isVisibleTo(dlg.get()) || w->parentWidget()->inherits("QAbstractScrollArea")) continue;
