@@ -158,6 +158,7 @@ void showVariable(Calculator& calc, FieldId id)
 void showResult(Calculator& calc, FieldId id, double value, Format format)
 {
     calc.shownResults[static_cast<std::size_t>(id)] = value;
+    calc.shownResultFormats[static_cast<std::size_t>(id)] = format;
     calc.form.write(id, fieldText(value, id, format, calc.lengthUnit));
 }
 
@@ -187,6 +188,12 @@ void switchLengthUnit(Calculator& calc, LengthUnit unit)
     calc.lengthUnit = unit;
     for (const InputField& f : kInputFields)
         if (f.metric.quantity != LengthQuantity::None && f.firstWrite != FirstWrite::FirstPass) showVariable(calc, f.id);
+    // A field being edited holds the timer, so no pass would come to rewrite the results.
+    for (const ResultMetric& r : kResultMetrics) {
+        const auto index = static_cast<std::size_t>(r.id);
+        if (const std::optional<Format>& format = calc.shownResultFormats[index])
+            calc.form.write(r.id, fieldText(calc.shownResults[index], r.id, *format, unit));
+    }
     for (const auto& [label, field] : kUnitLabels)
         calc.form.setCaption(label, unitCaption(metricOf(field).quantity, unit));
 }

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ struct Calculator {
     // The unrounded value behind each result field's text as the last pass wrote it (NaN where the
     // field shows "----"), so a plot or a table need not read back a rounded text.
     std::array<double, kFieldCount> shownResults{};
+    // The format each result was last written in, so a switch of unit shows it again at once.
+    std::array<std::optional<Format>, kFieldCount> shownResultFormats{};
     // Line 0 the design file name, then a label line and a value line for each reference record.
     std::vector<std::string> referenceList;
     ReferenceRecords referenceRecords{}; // the values of the last Reference refresh

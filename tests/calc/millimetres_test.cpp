@@ -79,6 +79,20 @@ TEST(Millimetres, SwitchingBackAndForthChangesNoVariable)
     EXPECT_EQ(allFieldTexts(calc.calc), textsBefore);
 }
 
+// The results too: while the timer stands still (a field being edited) no pass comes to rewrite
+// them, and a length must never stand beside the other unit's caption.
+TEST(Millimetres, ASwitchShowsEveryFieldInItsNewUnitWithoutWaitingForAPass)
+{
+    RunningCalculator calc;
+    calc.pass(2);
+    for (const LengthUnit unit : {LengthUnit::Millimetres, LengthUnit::Inches}) {
+        switchLengthUnit(calc.calc, unit);
+        const std::vector<std::string> switched = allFieldTexts(calc.calc);
+        calc.pass();
+        EXPECT_EQ(switched, allFieldTexts(calc.calc)) << unitName(unit);
+    }
+}
+
 // Each figure at least as fine as its inch format: 0.200 in at "%4.3f" is 5.080 mm.
 TEST(Millimetres, FieldsShowMetricFiguresOfTheStartDesign)
 {
