@@ -64,8 +64,7 @@ struct SweepTable {
 SweepTable tableIn(SweepTable table, LengthUnit unit);
 
 // The whole table, or nothing when it was cancelled. The range is in the calculator's unit, as a
-// person types it into the input. The request's range must be sound
-// (rangeRejection empty).
+// person types it into the input, and must be sound (rangeRejection empty).
 std::optional<SweepTable> runSweep(const Calculator& design, const SweepRequest& request,
                                    const SweepControl& control = {});
 
