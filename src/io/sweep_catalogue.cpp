@@ -161,18 +161,6 @@ std::string labelWithUnit(std::string_view caption, std::string_view unit)
     return unit.empty() ? std::string(caption) : std::string(caption) + " (" + std::string(unit) + ")";
 }
 
-SweepInput unitIn(SweepInput input, LengthUnit unit)
-{
-    if (input.quantity != LengthQuantity::None) input.unit = unitCaption(input.quantity, unit);
-    return input;
-}
-
-SweepFigure unitIn(SweepFigure figure, LengthUnit unit)
-{
-    if (figure.quantity != LengthQuantity::None) figure.unit = unitCaption(figure.quantity, unit);
-    return figure;
-}
-
 double storedInputValue(const Calculator& calc, const SweepInput& input)
 {
     if (input.kind == SweepInputKind::Geometry) return calc.design.surroundings.*kSurroundingsInputs[input.row].value;

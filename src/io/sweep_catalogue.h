@@ -49,8 +49,11 @@ struct SweepFigure {
 
 // The input or figure as a session showing lengths in `unit` speaks of it: a length's unit is
 // that session's, any other stays as it is.
-SweepInput unitIn(SweepInput input, LengthUnit unit);
-SweepFigure unitIn(SweepFigure figure, LengthUnit unit);
+template <typename Entry> Entry unitIn(Entry entry, LengthUnit unit)
+{
+    if (entry.quantity != LengthQuantity::None) entry.unit = unitCaption(entry.quantity, unit);
+    return entry;
+}
 
 // Every input a sweep can vary, the sheets' first, in the order the batch front end lists them.
 const std::vector<SweepInput>& sweepInputs();
