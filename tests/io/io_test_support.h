@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv::test {
@@ -94,6 +96,14 @@ inline std::string readBytes(const std::string& path)
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The line that starts with the caption, or an empty text.
+inline std::string lineOf(const std::vector<std::string>& lines, std::string_view caption)
+{
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [caption](const std::string& line) { return line.starts_with(caption); });
+    return found == lines.end() ? std::string() : *found;
 }
 
 } // namespace qv::test

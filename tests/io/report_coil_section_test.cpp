@@ -10,20 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace qv {
 namespace {
 
+using test::lineOf;
 using test::Session;
-
-// The line that starts with the caption, or an empty text.
-std::string lineOf(const std::vector<std::string>& lines, std::string_view caption)
-{
-    const auto found = std::find_if(lines.begin(), lines.end(),
-                                    [caption](const std::string& line) { return line.starts_with(caption); });
-    return found == lines.end() ? std::string() : *found;
-}
 
 bool holds(const std::string& line, const std::string& text) { return line.find(text) != std::string::npos; }
 

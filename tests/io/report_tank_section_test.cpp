@@ -16,14 +16,8 @@
 namespace qv {
 namespace {
 
+using test::lineOf;
 using test::Session;
-
-std::string lineOf(const std::vector<std::string>& lines, std::string_view caption)
-{
-    const auto found = std::find_if(lines.begin(), lines.end(),
-                                    [caption](const std::string& line) { return line.starts_with(caption); });
-    return found == lines.end() ? std::string() : *found;
-}
 
 TEST(ReportTankSection, FollowsTheCoilSectionWithEveryInputAndFigureAndItsUnit)
 {
